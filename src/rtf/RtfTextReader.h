@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The file error ReadRtfLines raises: the file was not found, or it could not be read as RTF.
+class RtfFileError
+{
+public:
+    enum class Kind
+    {
+        NotFound,
+        Generic
+    };
+    RtfFileError(Kind kind, std::string path)
+        : m_kind(kind)
+        , m_path(std::move(path))
+    {}
+    Kind kind() const { return m_kind; }
+    const std::string& path() const { return m_path; }
+
+private:
+    Kind m_kind;
+    std::string m_path;
+};
+
+// Appends the plain text of the RTF document at `path` to `lines`, wrapped at `width`.
+// Throws RtfFileError (NotFound when the file cannot be opened, Generic on a parse error);
+// lines appended before the error stay.
+void ReadRtfLines(const std::string& path, std::vector<std::string>& lines, int width);
