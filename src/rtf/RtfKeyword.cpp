@@ -59,9 +59,9 @@ constexpr std::array kTable{
     Prop("facingp", 1, true, Field::FacingPages),
     Prop("landscape", 1, true, Field::Landscape),
     Char("par", '\n'),
-    // Meant for a backslash before a line end; an empty keyword never matches.
-    Char("", '\n'),
-    Char("", '\n'),
+    // A backslash before a line end is a paragraph end, as in "par".
+    Char("\n", '\n'),
+    Char("\r", '\n'),
     Char("tab", '\t'),
     Char("ldblquote", '"'),
     Char("rdblquote", '"'),

@@ -40,8 +40,9 @@ TEST(RtfTextReader, GroupsAndDestinations)
     EXPECT_EQ(ParsedRtf::From(R"({\rtf1{\*\b\unknownword kept}\par})").lines, Lines{" kept"});
     // Unknown control symbols (non-breaking space, optional hyphen) are ignored.
     EXPECT_EQ(ParsedRtf::From(R"({\rtf1 a\~b\-c\par})").lines, Lines{" abc"});
-    // A backslash before a line end is an unknown symbol, not a paragraph.
-    EXPECT_EQ(ParsedRtf::From("{\\rtf1 a\\\nb\\par}").lines, Lines{" ab"});
+    // A backslash before a line end ends a paragraph, as the RTF standard has it.
+    EXPECT_EQ(ParsedRtf::From("{\\rtf1 a\\\nb\\par}").lines, (Lines{" a", " b"}));
+    EXPECT_EQ(ParsedRtf::From("{\\rtf1 a\\\rb\\par}").lines, (Lines{" a", " b"}));
 }
 
 TEST(RtfTextReader, HexadecimalEscapes)
