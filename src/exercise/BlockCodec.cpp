@@ -12,7 +12,9 @@ constexpr unsigned char kInitialPrediction = 32;
 constexpr std::uint64_t kCompleteSum = std::uint64_t{1} << 30;
 
 // Decode table: the first kPrimaryBits of the bit stream index the primary table; codes
-// that are longer link to a sub-table indexed by the following bits.
+// that are longer link to a sub-table indexed by the following bits. An entry holds the
+// code length (or sub-table depth) in its low 6 bits, so it serves as the shift count,
+// and the decoded symbol (or sub-table offset) above bit 8.
 constexpr unsigned kPrimaryBits = 10;
 constexpr std::uint32_t kLinkFlag = 0x80000000u;
 // Symbols as the decode table stores them, so that the hot loop tests one range.
@@ -374,7 +376,7 @@ bool BlockCodec::BuildDecodeTable(const CodeLengths& lengths)
     m_decodeTable.resize(size);
     std::uint32_t* table = m_decodeTable.data();
     for (std::size_t prefix = 0; prefix < linkedPrefixes; ++prefix) {
-        table[prefix] = kLinkFlag | (std::uint32_t{subDepth[prefix]} << 24) | subOffset[prefix];
+        table[prefix] = kLinkFlag | subOffset[prefix] << 8 | subDepth[prefix];
     }
     for (int s = 0; s < kSymbolCount; ++s) {
         const unsigned length = lengths[s];
@@ -389,7 +391,7 @@ bool BlockCodec::BuildDecodeTable(const CodeLengths& lengths)
         } else if (s > 255) {
             decoded = kDecodedUnused;
         }
-        const std::uint32_t entry = decoded | (length << 16);
+        const std::uint32_t entry = decoded << 8 | length;
         std::uint32_t* first;
         unsigned spare;
         if (length <= kPrimaryBits) {
@@ -444,13 +446,13 @@ BlockCodec::Fault BlockCodec::Unpack(std::span<const unsigned char> packed, std:
     auto decodeOne = [&]() {
         std::uint32_t entry = table[buffer >> (64 - kPrimaryBits)];
         if (entry & kLinkFlag) [[unlikely]] {
-            const unsigned depth = (entry >> 24) & 31;
-            entry = table[(entry & 0xFFFFFF) + ((buffer << kPrimaryBits) >> (64 - depth))];
+            const unsigned depth = entry & 63;
+            entry = table[((entry & ~kLinkFlag) >> 8) + ((buffer << kPrimaryBits) >> (64 - depth))];
         }
-        const unsigned length = (entry >> 16) & 31;
+        const unsigned length = entry & 63;
         buffer <<= length;
         bits -= length;
-        return entry & 0xFFFF;
+        return entry >> 8;
     };
     // Branch-free choice between literal and predicted byte: the two are too evenly mixed
     // in real text for a branch to guess well.
