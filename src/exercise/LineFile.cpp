@@ -1,0 +1,100 @@
+#include "exercise/LineFile.h"
+
+#include "exercise/PackedFile.h"
+
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
+namespace {
+
+constexpr std::size_t kPieceBytes = 4096;
+constexpr char kLineEnd[] = "\r\n";
+
+} // namespace
+
+bool LineFile::LoadLines(const std::string& path)
+{
+    try {
+        PackedFile file;
+        if (!file.Open(path, PackedFile::ReadMode, static_cast<int>(kPieceBytes))) {
+            return false;
+        }
+        char piece[kPieceBytes];
+        std::size_t got;
+        do {
+            got = file.Read(piece, kPieceBytes);
+            m_carryOver.append(piece, got);
+            // Each line ends with CR LF; the character before the LF is taken as the CR.
+            std::size_t start = 0;
+            for (std::size_t lf = m_carryOver.find('\n'); lf != std::string::npos;
+                 lf = m_carryOver.find('\n', start)) {
+                std::string_view line(m_carryOver.data() + start, lf - start);
+                if (!line.empty()) {
+                    line.remove_suffix(1);
+                }
+                m_lines.emplace_back(line);
+                start = lf + 1;
+            }
+            m_carryOver.erase(0, start);
+        } while (got == kPieceBytes);
+        file.Close();
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool LineFile::SaveLines(const std::string& path)
+{
+    m_cursor = 0;
+    m_carryOver.clear();
+    try {
+        PackedFile file;
+        if (!file.Open(path, PackedFile::WriteMode, static_cast<int>(kPieceBytes))) {
+            return false;
+        }
+        for (const std::string& line : m_lines) {
+            for (std::size_t at = 0; at < line.size(); at += kPieceBytes) {
+                const std::size_t size = std::min(kPieceBytes, line.size() - at);
+                file.Write(line.data() + at, size);
+            }
+            file.Write(kLineEnd, 2);
+        }
+        file.Close();
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool LineFile::NextLine(std::string& out)
+{
+    if (m_cursor >= 0 && m_cursor < LineCount()) {
+        out = m_lines[static_cast<std::size_t>(m_cursor++)];
+        return true;
+    }
+    out.clear();
+    m_cursor = 0;
+    return false;
+}
+
+std::string LineFile::LineAt(int index) const
+{
+    if (index < 0 || index >= LineCount()) {
+        return {};
+    }
+    return m_lines[static_cast<std::size_t>(index)];
+}
+
+void LineFile::AddLine(std::string text)
+{
+    m_lines.push_back(std::move(text));
+}
+
+void LineFile::ClearLines()
+{
+    m_lines.clear();
+    m_cursor = 0;
+    m_carryOver.clear();
+}
