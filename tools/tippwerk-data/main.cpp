@@ -1,7 +1,154 @@
-#include <cstdio>
+// tippwerk-data: reads and writes the program's packed data files for course authors.
+#include "exercise/LessonCatalog.h"
+#include "exercise/LimitDialogPrompt.h"
+#include "exercise/LineFile.h"
+#include "exercise/TypeableCharacters.h"
+#include "resources/ProgramPaths.h"
+#include "resources/StringTable.h"
+#include "resources/TextCodec.h"
+#include "rtf/RtfFileError.h"
+#include "rtf/RtfTextReader.h"
 
-int main()
+#include <cstdio>
+#include <iostream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kBadFileFormat = 506;
+constexpr int kFileNotFound = 61858;
+constexpr int kFileError = 61857;
+
+int Usage()
 {
-    std::fputs("tippwerk-data: not built yet\n", stderr);
+    std::cerr << "usage: tippwerk-data unpack FILE\n"
+                 "       tippwerk-data pack FILE            (lines from standard input)\n"
+                 "       tippwerk-data lessons KEYBOARD SET [--lines]\n"
+                 "       tippwerk-data import [--keyboard ID] FILE\n";
+    return 2;
+}
+
+int Fail(const std::string& file, const std::string& what)
+{
+    std::cerr << "tippwerk-data: " << file << ": " << what << '\n';
     return 1;
+}
+
+std::string WithPath(int id, const std::string& path)
+{
+    std::string text = StringTable::Utf8(id);
+    if (const auto p = text.find("%1"); p != std::string::npos)
+        text.replace(p, 2, path);
+    return text;
+}
+
+int Unpack(const std::string& path)
+{
+    LineFile file;
+    const bool ok = file.LoadLines(path);
+    for (const auto& line : file.Lines()) {
+        std::fwrite(line.data(), 1, line.size(), stdout);
+        std::fputc('\n', stdout);
+    }
+    std::fflush(stdout);
+    if (!ok)
+        return Fail(path, "cannot be read as a packed line file (missing, unreadable or damaged)");
+    return 0;
+}
+
+int Pack(const std::string& path)
+{
+    std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+    if (std::cin.bad())
+        return Fail("standard input", "read error");
+    LineFile file;
+    size_t start = 0;
+    while (start < input.size()) {
+        const size_t end = input.find('\n', start);
+        if (end == std::string::npos) {
+            file.AddLine(input.substr(start));
+            break;
+        }
+        file.AddLine(input.substr(start, end - start));
+        start = end + 1;
+    }
+    if (!file.SaveLines(path))
+        return Fail(path, "cannot be written");
+    return 0;
+}
+
+int Lessons(const std::string& keyboard, const std::string& set, bool withLines)
+{
+    LessonCatalog::SetCourseProvider([&] { return LessonCatalog::Course{keyboard, set}; });
+    LessonCatalog catalog;
+    const std::string path = ProgramFilePath("lessons", keyboard + set + ".ddd");
+    if (catalog.LessonCount() == 0)
+        return Fail(path, "is missing, damaged or not the course " + keyboard + set);
+    for (int i = 0; i < catalog.LessonCount(); ++i) {
+        char limits[64];
+        std::snprintf(limits, sizeof limits, "%.2f\t%.2f", catalog.SpeedLimit(i), catalog.ErrorLimit(i));
+        std::cout << i << '\t' << TextCodec::ToUtf8(catalog.LessonTitle(i)) << '\t'
+                  << TextCodec::ToUtf8(catalog.NewLetters(i)) << '\t' << catalog.TestEntry(i) << '\t'
+                  << limits << '\t' << catalog.LessonLineCount(i) << '\t' << catalog.LessonCharCount(i)
+                  << '\n';
+        if (withLines)
+            for (int n = 0; n < catalog.LessonLineCount(i); ++n)
+                std::cout << '\t' << TextCodec::ToUtf8(catalog.LessonLine(i, n)) << '\n';
+    }
+    return 0;
+}
+
+// Confirms the limit dialog with the values it shows.
+class AcceptDefaults : public LimitDialogPrompt
+{
+public:
+    bool Edit(LimitValues&) override { return true; }
+};
+
+int Import(const std::string& keyboard, const std::string& path)
+{
+    (void)keyboard;
+    std::string all;
+    for (int c = 32; c < 256; ++c)
+        all += static_cast<char>(c);
+    TypeableCharacters::Set(all);
+
+    LessonCatalog::SetCourseProvider([] { return LessonCatalog::Course{}; });
+    LessonCatalog catalog;
+    AcceptDefaults prompt;
+    try {
+        if (!catalog.ImportText(path, prompt))
+            return Fail(path, StringTable::Utf8(kBadFileFormat));
+    } catch (const RtfFileError& error) {
+        const int id = error.kind() == RtfFileError::Kind::NotFound ? kFileNotFound : kFileError;
+        return Fail(path, WithPath(id, path));
+    }
+    for (const auto& line : catalog.FreeTextLines())
+        std::cout << TextCodec::ToUtf8(line) << '\n';
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty())
+        return Usage();
+    const std::string& command = args[0];
+    if (command == "unpack" && args.size() == 2)
+        return Unpack(args[1]);
+    if (command == "pack" && args.size() == 2)
+        return Pack(args[1]);
+    if (command == "lessons" && (args.size() == 3 || (args.size() == 4 && args[3] == "--lines")))
+        return Lessons(args[1], args[2], args.size() == 4);
+    if (command == "import") {
+        if (args.size() == 2)
+            return Import("00000407", args[1]);
+        if (args.size() == 4 && args[1] == "--keyboard")
+            return Import(args[2], args[3]);
+    }
+    return Usage();
 }

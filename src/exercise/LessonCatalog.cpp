@@ -1,0 +1,358 @@
+#include "exercise/LessonCatalog.h"
+
+#include "exercise/DataFields.h"
+#include "exercise/LimitDialogPrompt.h"
+#include "exercise/LineFile.h"
+#include "exercise/TypeableCharacters.h"
+#include "resources/ProgramPaths.h"
+#include "resources/StringTable.h"
+#include "resources/TextCodec.h"
+#include "rtf/RtfTextReader.h"
+
+#include <algorithm>
+#include <ctime>
+#include <fstream>
+
+namespace {
+
+constexpr int kFreeTextTitle = 116;
+// A text to copy-type is small; anything beyond this is not a text file for practice,
+// and reading it whole would only cost memory.
+constexpr std::streamsize kMaxImportBytes = 16 * 1024 * 1024;
+
+std::unique_ptr<LessonCatalog>& InstanceSlot()
+{
+    static std::unique_ptr<LessonCatalog> catalog;
+    return catalog;
+}
+
+LessonCatalog::CourseProvider& Provider()
+{
+    static LessonCatalog::CourseProvider provider;
+    return provider;
+}
+
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to)
+{
+    size_t pos = 0;
+    while ((pos = text.find(from, pos)) != std::string::npos) {
+        text.replace(pos, from.size(), to);
+        pos += to.size();
+    }
+}
+
+std::string Lowered(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+// Reads a plain-text file as the text mode of the C library would (CR LF becomes LF,
+// byte 26 ends the text) and splits it into lines. UTF-8 files are converted to the
+// program's Windows-1250 first. False when the file cannot be opened, read or is too large;
+// the lines read before that are delivered all the same.
+bool ReadPlainTextLines(const std::string& path, std::vector<std::string>& lines)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::string data(static_cast<size_t>(kMaxImportBytes) + 1, '\0');
+    in.read(data.data(), static_cast<std::streamsize>(data.size()));
+    const bool complete = in.eof() && !in.bad();
+    data.resize(static_cast<size_t>(in.gcount()));
+    bool ok = complete;
+    if (data.size() > static_cast<size_t>(kMaxImportBytes)) {
+        data.resize(static_cast<size_t>(kMaxImportBytes));
+        ok = false;
+    }
+    if (const auto eof = data.find('\x1A'); eof != std::string::npos)
+        data.resize(eof);
+    ReplaceAll(data, "\r\n", "\n");
+    if (!TextCodec::IsAscii(data) && TextCodec::IsValidUtf8(data))
+        data = TextCodec::FromUtf8(data);
+    size_t start = 0;
+    while (start < data.size()) {
+        const size_t end = data.find('\n', start);
+        if (end == std::string::npos) {
+            lines.push_back(data.substr(start));
+            break;
+        }
+        lines.push_back(data.substr(start, end - start));
+        start = end + 1;
+    }
+    return ok;
+}
+
+} // namespace
+
+LessonCatalog& LessonCatalog::Instance()
+{
+    auto& slot = InstanceSlot();
+    if (!slot)
+        slot = std::make_unique<LessonCatalog>();
+    return *slot;
+}
+
+void LessonCatalog::ResetInstance()
+{
+    InstanceSlot().reset();
+}
+
+void LessonCatalog::SetCourseProvider(CourseProvider provider)
+{
+    Provider() = std::move(provider);
+}
+
+LessonCatalog::LessonCatalog()
+    : m_timeLimit(InitialTimeLimit())
+{
+    ReloadLessons();
+}
+
+LessonCatalog::~LessonCatalog() = default;
+
+long LessonCatalog::InitialTimeLimit()
+{
+    // 9 June 1999, 23:55:55 local time: a limit no exercise reaches.
+    std::tm when{};
+    when.tm_year = 1999 - 1900;
+    when.tm_mon = 5;
+    when.tm_mday = 9;
+    when.tm_hour = 23;
+    when.tm_min = 55;
+    when.tm_sec = 55;
+    when.tm_isdst = -1;
+    return static_cast<long>(std::mktime(&when));
+}
+
+bool LessonCatalog::ReloadLessons()
+{
+    const Course course = Provider() ? Provider()() : Course{"00000407", "_a"};
+    return ReloadLessonsFrom(ProgramFilePath("lessons", course.keyboardId + course.lessonSet + ".ddd"));
+}
+
+bool LessonCatalog::ReloadLessonsFrom(const std::string& path)
+{
+    m_lessons.clear();
+    LineFile file;
+    if (!file.LoadLines(path))
+        return false;
+    std::string line;
+    // A file without an identity line is no course at all, not one empty lesson.
+    if (!file.NextLine(line) || line.empty() || path.find(line) == std::string::npos)
+        return false;
+
+    bool endedByEmptyLine = true;
+    while (endedByEmptyLine) {
+        endedByEmptyLine = false;
+        auto lesson = std::make_unique<Lesson>(LessonCount());
+        Lesson& current = *lesson;
+        m_lessons.push_back(std::move(lesson));
+        enum class Expect
+        {
+            Title,
+            Header,
+            Text
+        } expect = Expect::Title;
+        while (file.NextLine(line)) {
+            if (line.empty()) {
+                if (expect == Expect::Title)
+                    continue;
+                endedByEmptyLine = true;
+                break;
+            }
+            switch (expect) {
+            case Expect::Title:
+                current.title = line;
+                expect = Expect::Header;
+                break;
+            case Expect::Header: {
+                std::string field;
+                if (DataFields::TakeField(line, field)) {
+                    current.NewLetters = field;
+                    if (DataFields::TakeField(line, field)) {
+                        current.TestEntry = DataFields::ToInt(field);
+                        if (DataFields::TakeField(line, field)) {
+                            current.SpeedLimit = DataFields::ToReal(field);
+                            if (DataFields::TakeField(line, field))
+                                current.ErrorLimit = DataFields::ToReal(field);
+                        }
+                    }
+                }
+                expect = Expect::Text;
+                break;
+            }
+            case Expect::Text:
+                current.lines.push_back(line);
+                break;
+            }
+        }
+    }
+    return true;
+}
+
+const Lesson* LessonCatalog::LessonAt(int index) const
+{
+    if (index < 0 || index >= LessonCount())
+        return nullptr;
+    return m_lessons[static_cast<size_t>(index)].get();
+}
+
+std::string LessonCatalog::LessonTitle(int index) const
+{
+    if (index == FREE_TEXT_LESSON) {
+        std::string title = StringTable::Text(kFreeTextTitle);
+        title.erase(std::remove(title.begin(), title.end(), '\n'), title.end());
+        return title;
+    }
+    const Lesson* lesson = LessonAt(index);
+    return lesson ? lesson->title : std::string();
+}
+
+std::string LessonCatalog::LessonLine(int index, int n) const
+{
+    if (index == FREE_TEXT_LESSON)
+        return n >= 0 && n < static_cast<int>(m_freeText.size()) ? m_freeText[static_cast<size_t>(n)]
+                                                                 : std::string();
+    const Lesson* lesson = LessonAt(index);
+    if (!lesson)
+        return {};
+    return n >= 0 && n < static_cast<int>(lesson->lines.size()) ? lesson->lines[static_cast<size_t>(n)]
+                                                                : std::string(" ");
+}
+
+int LessonCatalog::LessonLineCount(int index) const
+{
+    if (index == FREE_TEXT_LESSON)
+        return static_cast<int>(m_freeText.size());
+    const Lesson* lesson = LessonAt(index);
+    return lesson ? static_cast<int>(lesson->lines.size()) : 0;
+}
+
+int LessonCatalog::LessonCharCount(int index) const
+{
+    const std::vector<std::string>* lines = &m_freeText;
+    if (index != FREE_TEXT_LESSON) {
+        const Lesson* lesson = LessonAt(index);
+        if (!lesson)
+            return 0;
+        lines = &lesson->lines;
+    }
+    size_t count = 0;
+    for (const auto& line : *lines)
+        count += line.size();
+    return static_cast<int>(count);
+}
+
+double LessonCatalog::SpeedLimit(int index) const
+{
+    if (index == FREE_TEXT_LESSON)
+        return m_freeSpeedLimit;
+    const Lesson* lesson = LessonAt(index);
+    return lesson ? lesson->SpeedLimit : 0.0;
+}
+
+double LessonCatalog::ErrorLimit(int index) const
+{
+    if (index == FREE_TEXT_LESSON)
+        return m_freeErrorLimit;
+    const Lesson* lesson = LessonAt(index);
+    return lesson ? lesson->ErrorLimit : 0.0;
+}
+
+std::string LessonCatalog::NewLetters(int index) const
+{
+    const Lesson* lesson = LessonAt(index);
+    return lesson ? lesson->NewLetters : std::string();
+}
+
+int LessonCatalog::TestEntry(int index) const
+{
+    const Lesson* lesson = LessonAt(index);
+    return lesson ? lesson->TestEntry : 0;
+}
+
+LimitValues LessonCatalog::OpenLimitDialog()
+{
+    const LimitValues values;
+    m_freeSpeedLimit = values.speedLimit;
+    m_freeErrorLimit = values.errorLimit;
+    m_timeLimit = values.minutes * 60L;
+    return values;
+}
+
+void LessonCatalog::ConfirmLimitDialog(const LimitValues& values)
+{
+    m_freeSpeedLimit = values.speedLimit;
+    m_freeErrorLimit = values.errorLimit;
+    m_timeLimit = values.minutes * 60L;
+}
+
+bool LessonCatalog::ImportText(const std::string& path, LimitDialogPrompt& prompt)
+{
+    LimitValues values = OpenLimitDialog();
+    if (!prompt.Edit(values) || !values.ValidationMessage().empty())
+        return false;
+    ConfirmLimitDialog(values);
+
+    m_freeText.clear();
+    bool ok = true;
+    if (Lowered(path).find(".rtf") != std::string::npos)
+        ReadRtfLines(path, m_freeText, kLineWidth);
+    else
+        ok = ReadPlainTextLines(path, m_freeText);
+    NormaliseLines(m_freeText);
+    return ok;
+}
+
+void LessonCatalog::NormaliseLines(std::vector<std::string>& lines)
+{
+    // One pass that builds the result, so that many blank lines cost no more than a
+    // few: the overflow of a wrapped line goes in front of the next raw line and is
+    // normalised together with it.
+    std::vector<std::string> out;
+    out.reserve(lines.size());
+    std::string carry;
+    bool haveCarry = false;
+    size_t next = 0;
+    while (next < lines.size() || haveCarry) {
+        std::string line;
+        if (haveCarry) {
+            line = std::move(carry);
+            if (next < lines.size())
+                line += lines[next++];
+            carry.clear();
+            haveCarry = false;
+        } else {
+            line = std::move(lines[next++]);
+        }
+
+        std::replace(line.begin(), line.end(), '\t', ' ');
+        ReplaceAll(line, "  ", " ");
+        ReplaceAll(line, "  ", " ");
+        line.erase(
+            std::remove_if(line.begin(), line.end(), [](char c) { return !TypeableCharacters::Contains(c); }),
+            line.end());
+        if (line.empty())
+            continue;
+
+        if (line.size() > static_cast<size_t>(kLineWidth)) {
+            std::string overflow = line.substr(kLineWidth);
+            line.resize(kLineWidth);
+            const size_t space = line.rfind(' ');
+            if (space != std::string::npos) {
+                carry = line.substr(space + 1) + overflow + ' ';
+                haveCarry = true;
+                line.resize(space);
+                // A line that began with its only space would be left empty; practice
+                // text never holds an empty line.
+                if (line.empty())
+                    continue;
+            }
+        }
+        out.push_back(std::move(line));
+    }
+    lines = std::move(out);
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "exercise/Lesson.h"
+#include "exercise/LimitValues.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class LimitDialogPrompt;
+
+// The index that stands for the imported free text.
+inline constexpr int FREE_TEXT_LESSON = 1111;
+
+// The lessons of the current user's keyboard and lesson set, plus the imported free
+// text. Everything that shows or runs a lesson asks it by index; an index that is
+// neither a lesson nor FREE_TEXT_LESSON gives a neutral answer.
+class LessonCatalog
+{
+public:
+    // Which course the current user has: keyboard id and lesson-set suffix.
+    struct Course
+    {
+        std::string keyboardId;
+        std::string lessonSet;
+    };
+    using CourseProvider = std::function<Course()>;
+
+    // The process-wide catalogue, created (and loaded) on first use.
+    static LessonCatalog& Instance();
+    // Drops the process-wide catalogue so that the next Instance() starts afresh.
+    static void ResetInstance();
+
+    // Tells the catalogue where the current user's course comes from. Until a provider
+    // is installed the default course "00000407" "_a" is used.
+    static void SetCourseProvider(CourseProvider provider);
+
+    // A fresh catalogue: time limit at its initial value, lessons loaded.
+    LessonCatalog();
+    ~LessonCatalog();
+
+    // Reloads the lessons from lessons/<keyboardId><lessonSet>.ddd of the program folder.
+    // False (and no lessons) when the file is missing, damaged or not the course it is named after.
+    bool ReloadLessons();
+    // The same from an explicit file; its identity line must occur in `path`.
+    bool ReloadLessonsFrom(const std::string& path);
+
+    int LessonCount() const { return static_cast<int>(m_lessons.size()); }
+    std::string LessonTitle(int index) const;
+    std::string LessonLine(int index, int n) const;
+    int LessonLineCount(int index) const;
+    int LessonCharCount(int index) const;
+    double SpeedLimit(int index) const;
+    double ErrorLimit(int index) const;
+    std::string NewLetters(int index) const;
+    int TestEntry(int index) const;
+
+    // Seconds an exercise may last; only the free text is checked against it.
+    long TimeLimit() const { return m_timeLimit; }
+    void SetTimeLimit(long seconds) { m_timeLimit = seconds; }
+
+    // Asks for the free-text limits and, when confirmed, replaces the free text with
+    // the normalised text of the file (RTF when the name contains ".rtf"). False when
+    // the prompt is cancelled or a plain-text file cannot be read (the lines read so far
+    // stay). RTF file errors propagate as RtfFileError.
+    bool ImportText(const std::string& path, LimitDialogPrompt& prompt);
+
+    // The limit dialog's own effect on the catalogue, for the window that shows it:
+    // opening writes the defaults and sets the time limit from the minutes shown;
+    // confirming stores the values.
+    LimitValues OpenLimitDialog();
+    void ConfirmLimitDialog(const LimitValues& values);
+
+    const std::vector<std::string>& FreeTextLines() const { return m_freeText; }
+    void SetFreeTextLines(std::vector<std::string> lines) { m_freeText = std::move(lines); }
+    double FreeTextSpeedLimit() const { return m_freeSpeedLimit; }
+    double FreeTextErrorLimit() const { return m_freeErrorLimit; }
+
+    // The import's clean-up of free text: tabs, runs of spaces, untypeable characters,
+    // empty lines and the 70-character wrap.
+    static void NormaliseLines(std::vector<std::string>& lines);
+
+    static constexpr int kLineWidth = 70;
+
+private:
+    const Lesson* LessonAt(int index) const;
+    static long InitialTimeLimit();
+
+    std::vector<std::unique_ptr<Lesson>> m_lessons;
+    std::vector<std::string> m_freeText;
+    double m_freeSpeedLimit = 0;
+    double m_freeErrorLimit = 0;
+    long m_timeLimit;
+};

@@ -1,0 +1,348 @@
+#include "exercise/LessonCatalog.h"
+#include "exercise/LimitDialogPrompt.h"
+#include "exercise/LineFile.h"
+#include "exercise/TypeableCharacters.h"
+#include "resources/ProgramPaths.h"
+#include "resources/TextCodec.h"
+#include "rtf/RtfFileError.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ScriptedLimits : public LimitDialogPrompt
+{
+public:
+    explicit ScriptedLimits(bool confirm, LimitValues answer = {})
+        : m_confirm(confirm)
+        , m_answer(answer)
+    {}
+    bool Edit(LimitValues& values) override
+    {
+        shown = values;
+        if (m_confirm)
+            values = m_answer;
+        return m_confirm;
+    }
+    LimitValues shown;
+
+private:
+    bool m_confirm;
+    LimitValues m_answer;
+};
+
+// Test texts are written in UTF-8; the catalogue works in Windows-1250.
+std::string W(const std::string& utf8)
+{
+    return TextCodec::FromUtf8(utf8);
+}
+
+std::string AllBytesFrom32()
+{
+    std::string all;
+    for (int c = 32; c < 256; ++c)
+        all += static_cast<char>(c);
+    return all;
+}
+
+class LessonCatalogTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_dir = fs::temp_directory_path() / ("tippwerk-catalog-" + std::to_string(::getpid()) + "-" +
+                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(m_dir / "lessons");
+        ProgramPaths::SetProgramFolderForTesting(m_dir.string());
+        LessonCatalog::SetCourseProvider([] { return LessonCatalog::Course{"00000407", "_a"}; });
+        TypeableCharacters::Set(AllBytesFrom32());
+    }
+    void TearDown() override
+    {
+        ProgramPaths::SetProgramFolderForTesting({});
+        LessonCatalog::SetCourseProvider({});
+        LessonCatalog::ResetInstance();
+        TypeableCharacters::Set({});
+        fs::remove_all(m_dir);
+    }
+
+    void WriteCourse(const std::string& name, const std::vector<std::string>& lines)
+    {
+        LineFile file;
+        for (const auto& line : lines)
+            file.AddLine(W(line));
+        ASSERT_TRUE(file.SaveLines((m_dir / "lessons" / name).string()));
+    }
+
+    std::string WriteText(const std::string& name, const std::string& bytes)
+    {
+        const fs::path path = m_dir / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
+    }
+
+    fs::path m_dir;
+};
+
+const std::vector<std::string> kCourse = {
+    "00000407_a",
+    "",
+    "Grundstellung",
+    "asdf jklö:1:75.5:2.25:",
+    "asdf jklö¤",
+    "fdsa ölkj¤",
+    "",
+    "",
+    "Neue Tasten e und i",
+    "ei:0:",
+    "eis die sie¤",
+};
+
+} // namespace
+
+TEST_F(LessonCatalogTest, ReadsTitlesHeadersAndLinesOfTheUsersCourse)
+{
+    WriteCourse("00000407_a.ddd", kCourse);
+    LessonCatalog catalog;
+    ASSERT_EQ(catalog.LessonCount(), 2);
+    EXPECT_EQ(catalog.LessonTitle(0), "Grundstellung");
+    EXPECT_EQ(catalog.NewLetters(0), W("asdf jklö"));
+    EXPECT_EQ(catalog.TestEntry(0), 1);
+    EXPECT_DOUBLE_EQ(catalog.SpeedLimit(0), 75.5);
+    EXPECT_DOUBLE_EQ(catalog.ErrorLimit(0), 2.25);
+    EXPECT_EQ(catalog.LessonLineCount(0), 2);
+    EXPECT_EQ(catalog.LessonCharCount(0), 20);
+    // The header lacks its last two colons: the defaults of lesson 1 stay.
+    EXPECT_EQ(catalog.NewLetters(1), "ei");
+    EXPECT_DOUBLE_EQ(catalog.SpeedLimit(1), 64.0);
+    EXPECT_DOUBLE_EQ(catalog.ErrorLimit(1), 0.8);
+    EXPECT_EQ(catalog.LessonLine(1, 0), W("eis die sie¤"));
+    // Past the end of a lesson comes a single space; invalid indexes are neutral.
+    EXPECT_EQ(catalog.LessonLine(1, 1), " ");
+    EXPECT_EQ(catalog.LessonLine(2, 0), "");
+    EXPECT_EQ(catalog.LessonLine(-1, 0), "");
+    EXPECT_EQ(catalog.LessonTitle(7), "");
+    EXPECT_EQ(catalog.LessonLineCount(7), 0);
+    EXPECT_EQ(catalog.LessonCharCount(-3), 0);
+    EXPECT_DOUBLE_EQ(catalog.SpeedLimit(2), 0.0);
+    EXPECT_EQ(catalog.TestEntry(FREE_TEXT_LESSON), 0);
+    EXPECT_EQ(catalog.NewLetters(FREE_TEXT_LESSON), "");
+}
+
+TEST_F(LessonCatalogTest, RejectsAFileThatIsNotTheCourseItIsNamedAfter)
+{
+    WriteCourse("00000407_a.ddd", kCourse);
+    WriteCourse("00000409_a.ddd", kCourse); // a copy that still says 00000407_a
+    WriteCourse("00000407_b.ddd", {});
+    LessonCatalog catalog;
+    EXPECT_EQ(catalog.LessonCount(), 2);
+
+    LessonCatalog::SetCourseProvider([] { return LessonCatalog::Course{"00000409", "_a"}; });
+    EXPECT_FALSE(catalog.ReloadLessons());
+    EXPECT_EQ(catalog.LessonCount(), 0);
+
+    // An empty file has no identity line, so it is no course either.
+    LessonCatalog::SetCourseProvider([] { return LessonCatalog::Course{"00000407", "_b"}; });
+    EXPECT_FALSE(catalog.ReloadLessons());
+    LessonCatalog::SetCourseProvider([] { return LessonCatalog::Course{"00000407", "_x"}; });
+    EXPECT_FALSE(catalog.ReloadLessons()); // missing
+    EXPECT_EQ(catalog.LessonCount(), 0);
+}
+
+TEST_F(LessonCatalogTest, LessonBoundaryQuirksOfTheFileFormat)
+{
+    std::vector<std::string> lines = kCourse;
+    lines.push_back(""); // an empty line after the last lesson opens one more
+    WriteCourse("00000407_a.ddd", lines);
+    LessonCatalog catalog;
+    ASSERT_EQ(catalog.LessonCount(), 3);
+    EXPECT_EQ(catalog.LessonTitle(2), "");
+    EXPECT_EQ(catalog.LessonLineCount(2), 0);
+    EXPECT_DOUBLE_EQ(catalog.SpeedLimit(2), 68.0);
+
+    // An empty line straight after the title ends the lesson; the rest is a new one.
+    WriteCourse("00000407_a.ddd", {"00000407_a", "Nur Titel", "", "Zweite", "x:0:1:1:", "xx¤"});
+    ASSERT_TRUE(catalog.ReloadLessons());
+    ASSERT_EQ(catalog.LessonCount(), 2);
+    EXPECT_EQ(catalog.LessonLineCount(0), 0);
+    EXPECT_EQ(catalog.LessonTitle(1), "Zweite");
+    EXPECT_EQ(catalog.LessonLineCount(1), 1);
+}
+
+TEST_F(LessonCatalogTest, DefaultSpeedLimitRisesToTwoHundred)
+{
+    std::vector<std::string> lines = {"00000407_a"};
+    for (int i = 0; i < 40; ++i) {
+        lines.push_back(std::string("L").append(std::to_string(i)));
+        lines.push_back("a:0:");
+        lines.push_back("a¤");
+        lines.push_back("");
+    }
+    lines.pop_back();
+    WriteCourse("00000407_a.ddd", lines);
+    LessonCatalog catalog;
+    ASSERT_EQ(catalog.LessonCount(), 40);
+    EXPECT_DOUBLE_EQ(catalog.SpeedLimit(34), 196.0);
+    EXPECT_DOUBLE_EQ(catalog.SpeedLimit(35), 200.0);
+    EXPECT_DOUBLE_EQ(catalog.SpeedLimit(39), 200.0);
+}
+
+TEST_F(LessonCatalogTest, NumbersReadTheSameUnderAnyLocale)
+{
+    WriteCourse("00000407_a.ddd", {"00000407_a", "T", "a: 3x:abc:1.5e1:", "a¤"});
+    LessonCatalog catalog;
+    EXPECT_EQ(catalog.TestEntry(0), 3);
+    EXPECT_DOUBLE_EQ(catalog.SpeedLimit(0), 0.0);
+    EXPECT_DOUBLE_EQ(catalog.ErrorLimit(0), 15.0);
+}
+
+TEST_F(LessonCatalogTest, ProcessWideCatalogueStartsWithTheUnreachableTimeLimit)
+{
+    WriteCourse("00000407_a.ddd", kCourse);
+    LessonCatalog& catalog = LessonCatalog::Instance();
+    EXPECT_EQ(&catalog, &LessonCatalog::Instance());
+    EXPECT_EQ(catalog.LessonCount(), 2);
+    EXPECT_GT(catalog.TimeLimit(), 929000000L - 50000L);
+    EXPECT_LT(catalog.TimeLimit(), 929000000L + 50000L);
+    EXPECT_EQ(catalog.LessonTitle(FREE_TEXT_LESSON), "Schreiben Sie den nachfolgenden Text ab.");
+}
+
+TEST_F(LessonCatalogTest, CancelledLimitDialogKeepsItsDefaultsAndTheOldText)
+{
+    LessonCatalog catalog;
+    catalog.SetFreeTextLines({"alt"});
+    catalog.ConfirmLimitDialog({300, 5, 10});
+    const std::string path = WriteText("t.txt", "neu\n");
+    ScriptedLimits cancel(false);
+    EXPECT_FALSE(catalog.ImportText(path, cancel));
+    EXPECT_EQ(cancel.shown.minutes, 30);
+    EXPECT_EQ(catalog.TimeLimit(), 1800);
+    EXPECT_DOUBLE_EQ(catalog.FreeTextSpeedLimit(), 120.0);
+    EXPECT_DOUBLE_EQ(catalog.FreeTextErrorLimit(), 1.0);
+    ASSERT_EQ(catalog.FreeTextLines().size(), 1u);
+    EXPECT_EQ(catalog.FreeTextLines()[0], "alt");
+
+    ScriptedLimits confirm(true, {150, 2.5, 5});
+    EXPECT_TRUE(catalog.ImportText(path, confirm));
+    EXPECT_EQ(catalog.TimeLimit(), 300);
+    EXPECT_DOUBLE_EQ(catalog.SpeedLimit(FREE_TEXT_LESSON), 150.0);
+    EXPECT_DOUBLE_EQ(catalog.ErrorLimit(FREE_TEXT_LESSON), 2.5);
+    EXPECT_EQ(catalog.LessonLine(FREE_TEXT_LESSON, 0), "neu");
+    EXPECT_EQ(catalog.LessonLine(FREE_TEXT_LESSON, 1), "");
+}
+
+TEST(LimitValues, RefusesValuesOutOfRangeWithTheDialogMessages)
+{
+    EXPECT_EQ(LimitValues{}.ValidationMessage(), "");
+    EXPECT_EQ((LimitValues{19.9, 1, 30}).ValidationMessage(), "Please enter a number between 20 and 999.");
+    EXPECT_EQ((LimitValues{120, 10.5, 30}).ValidationMessage(), "Please enter a number between 0.1 and 10.");
+    EXPECT_EQ((LimitValues{120, 1, 61}).ValidationMessage(), "Please enter an integer between 1 and 60.");
+    EXPECT_EQ((LimitValues{999, 0.1, 1}).ValidationMessage(), "");
+}
+
+TEST(NormaliseLines, WrapsLongLinesAtTheLastSpaceIntoTheNextLine)
+{
+    TypeableCharacters::Set(AllBytesFrom32());
+    std::string longLine = std::string(60, 'a') + " " + std::string(14, 'b');
+    ASSERT_EQ(longLine.size(), 75u);
+    std::vector<std::string> lines = {longLine, "weiter"};
+    LessonCatalog::NormaliseLines(lines);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], std::string(60, 'a'));
+    EXPECT_EQ(lines[1], std::string(14, 'b') + " weiter");
+
+    // Without a next line the overflow becomes a new last line, trailing space included.
+    lines = {longLine};
+    LessonCatalog::NormaliseLines(lines);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1], std::string(14, 'b') + " ");
+
+    // No space in the first 70 characters: the overflow is lost.
+    lines = {std::string(80, 'x')};
+    LessonCatalog::NormaliseLines(lines);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], std::string(70, 'x'));
+
+    // A long line whose only early space is its first character leaves no empty line.
+    lines = {std::string(1, ' ').append(79, 'y')};
+    LessonCatalog::NormaliseLines(lines);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], std::string(70, 'y'));
+}
+
+TEST(NormaliseLines, CleansTabsSpacesAndUntypeableCharacters)
+{
+    TypeableCharacters::Set("abc ");
+    std::vector<std::string> lines = {"a\tb",
+                                      "a     b",
+                                      "a    b",
+                                      "",
+                                      "xyz",
+                                      "a\x01"
+                                      "c",
+                                      "\t\t"};
+    LessonCatalog::NormaliseLines(lines);
+    const std::vector<std::string> expected = {"a b", "a  b", "a b", "ac", " "};
+    EXPECT_EQ(lines, expected);
+    TypeableCharacters::Set({});
+    lines = {"abc"};
+    LessonCatalog::NormaliseLines(lines);
+    EXPECT_TRUE(lines.empty()); // nothing is typeable before a keyboard is loaded
+}
+
+TEST_F(LessonCatalogTest, PlainTextFilesInUtf8OrWindows1250)
+{
+    LessonCatalog catalog;
+    ScriptedLimits ok(true);
+    // UTF-8 with CR LF and an end-of-file byte after which nothing counts.
+    EXPECT_TRUE(catalog.ImportText(WriteText("u.txt", "Gr\xC3\xBC\xC3\x9F"
+                                                      "e\r\nzwei\x1A"
+                                                      "drei\n"),
+                                   ok));
+    ASSERT_EQ(catalog.LessonLineCount(FREE_TEXT_LESSON), 2);
+    EXPECT_EQ(catalog.LessonLine(FREE_TEXT_LESSON, 0), W("Grüße"));
+    EXPECT_EQ(catalog.LessonLine(FREE_TEXT_LESSON, 1), "zwei");
+    // The same word as Windows-1250 bytes is taken as it is.
+    EXPECT_TRUE(catalog.ImportText(WriteText("w.txt", "Gr\xFC\xDF"
+                                                      "e"),
+                                   ok));
+    EXPECT_EQ(catalog.LessonLine(FREE_TEXT_LESSON, 0), W("Grüße"));
+    // Only empty and untypeable lines: no free text, yet a successful import.
+    EXPECT_TRUE(catalog.ImportText(WriteText("b.txt", "\n\n\x01\x02\n\x1F"), ok));
+    EXPECT_EQ(catalog.LessonLineCount(FREE_TEXT_LESSON), 0);
+    // A missing file fails.
+    EXPECT_FALSE(catalog.ImportText((m_dir / "nope.txt").string(), ok));
+}
+
+TEST_F(LessonCatalogTest, OversizedTextFileFailsButKeepsWhatWasRead)
+{
+    LessonCatalog catalog;
+    ScriptedLimits ok(true);
+    std::string big;
+    const std::string line = "Ein Satz zum Abschreiben.\n";
+    while (big.size() <= 16u * 1024 * 1024)
+        big += line;
+    EXPECT_FALSE(catalog.ImportText(WriteText("big.txt", big), ok));
+    EXPECT_GT(catalog.LessonLineCount(FREE_TEXT_LESSON), 600000);
+}
+
+TEST_F(LessonCatalogTest, RtfFilesGoToTheRtfReaderWhateverTheCase)
+{
+    LessonCatalog catalog;
+    ScriptedLimits ok(true);
+    EXPECT_TRUE(
+        catalog.ImportText(WriteText("brief.RTF", "{\\rtf1{\\fonttbl{\\f0 Arial;}}Hallo Welt\\par}"), ok));
+    ASSERT_EQ(catalog.LessonLineCount(FREE_TEXT_LESSON), 1);
+    EXPECT_EQ(catalog.LessonLine(FREE_TEXT_LESSON, 0), " Hallo Welt");
+
+    try {
+        catalog.ImportText((m_dir / "fehlt.rtf").string(), ok);
+        ADD_FAILURE() << "a missing RTF file must raise a file error";
+    } catch (const RtfFileError& error) {
+        EXPECT_EQ(error.kind(), RtfFileError::Kind::NotFound);
+    }
+}
