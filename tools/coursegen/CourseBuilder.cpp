@@ -365,7 +365,8 @@ std::vector<std::string> CourseBuilder::BuildLines(const LessonStep& step, const
     }
 
     LessonWords words;
-    words.fresh = m_words.Candidates(known, fresh);
+    const std::string prefer = fresh.empty() ? TextCodec::FromUtf8(step.focus) : fresh;
+    words.fresh = m_words.Candidates(known, prefer);
     words.all = m_words.Candidates(known, "");
     if (words.fresh.Size() >= 3) {
         addLines(step.newWordLines,
@@ -379,7 +380,7 @@ std::vector<std::string> CourseBuilder::BuildLines(const LessonStep& step, const
 
     if (step.sentenceLines > 0) {
         int made = 0;
-        for (const std::string& line : Sentences(step.sentenceLines, known, fresh, composer)) {
+        for (const std::string& line : Sentences(step.sentenceLines, known, prefer, composer)) {
             made += add(line) ? 1 : 0;
         }
         // Too few sentences at this stage: words take their place.

@@ -22,13 +22,15 @@ LessonStep Letters(std::string title, std::string letters, std::string drill)
     return step;
 }
 
-LessonStep Review(std::string title, int testEntry)
+LessonStep Review(std::string title, int testEntry, std::string focus = {})
 {
     LessonStep step;
     step.title = std::move(title);
     step.testEntry = testEntry;
+    step.focus = std::move(focus);
     step.groupLines = 1;
-    step.wordLines = 3;
+    step.newWordLines = step.focus.empty() ? 0 : 2;
+    step.wordLines = step.focus.empty() ? 3 : 1;
     step.sentenceLines = 5;
     return step;
 }
@@ -101,7 +103,7 @@ CoursePlan GermanPlan()
     s.push_back(homeReview);
     s.push_back(Letters("Neue Buchstaben: e und i", "ei", "ded kik eee iii dek kid ei ie ede iki"));
     s.push_back(Letters("Neue Buchstaben: r und u", "ru", "frf juj rrr uuu fr ju ur ru fur jur"));
-    s.push_back(Review("Wiederholung: e i r u", 1));
+    s.push_back(Review("Wiederholung: e i r u", 1, "eiru"));
 
     LessonStep marks = Letters("Komma und Punkt", ",.", "k,k l.l ,,, ... k, l. kk, ll. ,k .l");
     marks.patterns = {"¦w,", "¦w.", "¦w", "¦w"};
@@ -120,17 +122,17 @@ CoursePlan GermanPlan()
 
     s.push_back(Letters("Neue Buchstaben: g und h", "gGhH", "fgf jhj ggg hhh fg jh Gg Hh gh hg"));
     s.push_back(Letters("Neue Buchstaben: t und z", "tTzZ", "ftf jzj ttt zzz ft jz Tt Zz tz zt"));
-    s.push_back(Review("Wiederholung: g h t z", 1));
+    s.push_back(Review("Wiederholung: g h t z", 1, "ghtzGHTZ"));
     s.push_back(Letters("Neue Buchstaben: v und m", "vVmM", "fvf jmj vvv mmm fv jm Vv Mm vm mv"));
     s.push_back(Letters("Neue Buchstaben: b und n", "bBnN", "fbf jnj bbb nnn fb jn Bb Nn bn nb"));
-    s.push_back(Review("Wiederholung: v m b n", 1));
+    s.push_back(Review("Wiederholung: v m b n", 1, "vmbnVMBN"));
     s.push_back(
         Letters("Neue Buchstaben: c und Strichpunkt", "cC;", "dcd ö;ö ccc ;;; dc ö; Cc ich; ach; dich;"));
     s.push_back(Letters("Neue Buchstaben: w und o", "wWoO", "sws lol www ooo sw lo Ww Oo wo ow"));
-    s.push_back(Review("Wiederholung: c w o und Strichpunkt", 1));
+    s.push_back(Review("Wiederholung: c w o und Strichpunkt", 1, "cwo;CWO"));
     s.push_back(Letters("Neue Buchstaben: q und p", "qQpP", "aqa öpö qqq ppp aq öp Qq Pp qu pu"));
     s.push_back(Letters("Neuer Buchstabe: ä", "äÄ", "öäö äää äö öä Ää äh nä bä"));
-    s.push_back(Review("Wiederholung: q p ä", 1));
+    s.push_back(Review("Wiederholung: q p ä", 1, "qpäQPÄ"));
     LessonStep colon = Letters("Neue Zeichen: x und Doppelpunkt", "xX:", "sxs l:l xxx ::: sx l: Xx ax ex");
     colon.patterns = {"¦c:", "¦w:", "¦w", "¦c"};
     colon.patternLines = 2;
@@ -138,9 +140,10 @@ CoursePlan GermanPlan()
     s.push_back(colon);
     s.push_back(Letters("Neuer Buchstabe: ü", "üÜ", "öüö üüü üö üä Üü für üb übt"));
     s.push_back(Letters("Neuer Buchstabe: ß", "ß", "ößö ßßß öß ßö aß uß Maß Fuß"));
-    s.push_back(Review("Wiederholung: Umlaute und ß", 1));
+    s.push_back(Review("Wiederholung: Umlaute und ß", 1, "äöüßÄÖÜ"));
     LessonStep dash = Letters("Neue Zeichen: y und Bindestrich", "yY-", "aya ö-ö yyy --- ay ö- Yy -y y-");
-    dash.patterns = {"¦c-¦c", "¦w", "¦c"};
+    dash.patterns = {"E-Mail",     "U-Bahn",      "T-Shirt", "Nord-Süd",  "Ost-West", "A-Dur",
+                     "Rhein-Main", "Baden-Baden", "Jo-Jo",   "Ex-Freund", "¦w",       "¦c"};
     dash.patternLines = 2;
     dash.newWordLines = 2;
     s.push_back(dash);
@@ -159,12 +162,20 @@ CoursePlan GermanPlan()
                         {"¦n", "¦n %", "(¦n)", "(¦w)", "¦n ¦c"}));
     s.push_back(Symbols("Ziffern 6 und 7 mit & und /", "67&/", "f6f j7j 666 777 67 76 6/7 & / 7&6",
                         {"¦n", "¦n/¦n", "¦c & Co.", "¦d/¦d", "¦n ¦c"}));
-    s.push_back(Review("Wiederholung: Ziffern 4 bis 9", 0));
+    LessonStep someDigits = Review("Wiederholung: Ziffern 4 bis 9", 0, "456789$%&/()");
+    someDigits.symbolKeys = true;
+    someDigits.newWordLines = 0;
+    someDigits.groupLines = 0;
+    someDigits.patterns = {"¦n", "(¦n)", "¦n %", "¦n/¦n", "¦n $", "¦c & Co."};
+    someDigits.patternLines = 3;
+    s.push_back(someDigits);
     s.push_back(Symbols("Ziffern 3 und 0 mit § und =", "30§=", "d3d ö0ö 333 000 30 03 § 3 = 0 § 30",
                         {"¦n", "§ ¦n", "¦n = ¦n", "§§ ¦d", "¦n ¦c"}));
     s.push_back(Symbols("Ziffern 2 und 1 mit \" und !", "21\"!", "s2s a1a 222 111 21 12 !1 \"2 ! \"",
                         {"¦n", "¦w!", "\"¦c\"", "¦n ¦c", "\"¦w\""}));
-    LessonStep digits = Review("Wiederholung: alle Ziffern", 1);
+    LessonStep digits = Review("Wiederholung: alle Ziffern", 1, "0123456789");
+    digits.symbolKeys = true;
+    digits.newWordLines = 0;
     digits.patterns = {"¦n", "¦k", "¦n ¦c"};
     digits.patternLines = 2;
     digits.groupLines = 0;
@@ -174,7 +185,9 @@ CoursePlan GermanPlan()
                         {"¦n + ¦n", "¦n * ¦n", "#¦n", "¦w*", "'¦w'"}));
     s.push_back(Symbols("Kleiner, größer und Grad: < > °", "<>°", "y<y :>: <<< >>> ° < > <> °C",
                         {"¦n < ¦n", "¦n > ¦n", "¦n °C", "<¦w>", "¦d°"}));
-    LessonStep top = Review("Wiederholung: Zeichen der oberen Reihe", 1);
+    LessonStep top = Review("Wiederholung: Zeichen der oberen Reihe", 1, "§$%&/()=?!\"'+*#<>°");
+    top.symbolKeys = true;
+    top.newWordLines = 0;
     top.patterns = {"¦n %", "(¦n)", "¦k $", "§ ¦n", "¦n + ¦n = ¦n", "¦n °C", "¦n/¦n"};
     top.patternLines = 2;
     top.groupLines = 0;
@@ -188,17 +201,23 @@ CoursePlan GermanPlan()
                         {"¦d^¦d", "¦w", "¦c"}));
     s.back().patternLines = 1;
     s.back().sentenceLines = 5;
-    LessonStep accents = Review("Wiederholung: Akzente", 0);
+    LessonStep accents = Review("Wiederholung: Akzente", 0, "éáíóúýâîô^");
+    accents.symbolKeys = true;
+    accents.newWordLines = 0;
+    accents.wordLines = 1;
     accents.sentenceLines = 7;
     s.push_back(accents);
-    s.push_back(Symbols("AltGr: @ und €", "@€", "q@q e€e @@@ €€€ @ € €1 @a",
-                        {"¦n €", "¦k €", "¦w@¦w.de", "€ ¦k", "¦n ¦c"}));
+    s.push_back(
+        Symbols("AltGr: @ und €", "@€", "q@q e€e @@@ €€€ @ € €1 @a",
+                {"¦n €", "¦k €", "anna@post.de", "info@firma.de", "max.meier@web.de", "€ ¦k", "¦n ¦c"}));
     s.push_back(Symbols("AltGr: eckige und geschweifte Klammern", "[]{}", "8[8 9]9 7{7 0}0 [] {} [[ ]] {{ }}",
                         {"[¦n]", "{¦w}", "[¦w]", "{¦n, ¦n}", "[¦c]"}));
     s.push_back(Symbols("AltGr: \\ ~ | und µ", "\\~|µ", "ß\\ß +~+ y|y mµm \\ ~ | µ \\\\ ||",
                         {"C:\\¦c", "~¦n", "¦w|¦w", "¦n µm", "¦n µs", "¦c\\¦c"}));
-    LessonStep altgr = Review("Wiederholung: AltGr-Zeichen", 1);
-    altgr.patterns = {"¦k €", "[¦n]", "{¦w}", "¦w@¦w.de", "¦n µm", "¦w|¦w", "~¦n"};
+    LessonStep altgr = Review("Wiederholung: AltGr-Zeichen", 1, "@€[]{}\\~|µ");
+    altgr.symbolKeys = true;
+    altgr.newWordLines = 0;
+    altgr.patterns = {"¦k €", "[¦n]", "{¦w}", "kontakt@verein.de", "¦n µm", "¦w|¦w", "~¦n"};
     altgr.patternLines = 3;
     altgr.groupLines = 0;
     altgr.wordLines = 0;
@@ -240,16 +259,16 @@ CoursePlan EnglishPlan()
     s.push_back(homeReview);
     s.push_back(Letters("Neue Buchstaben: e und i", "ei", "ded kik eee iii de ki ed ik dek kid"));
     s.push_back(Letters("Neue Buchstaben: r und u", "ru", "frf juj rrr uuu fr ju rf uj fur jur"));
-    s.push_back(Review("Wiederholung: e i r u", 1));
+    s.push_back(Review("Wiederholung: e i r u", 1, "eiru"));
     s.push_back(Letters("Neue Buchstaben: t und y", "ty", "ftf jyj ttt yyy ft jy ty yt tay yet"));
     s.push_back(Letters("Neue Buchstaben: g und h", "gh", "fgf jhj ggg hhh fg jh gh hg gag hah"));
-    s.push_back(Review("Wiederholung: t y g h", 1));
+    s.push_back(Review("Wiederholung: t y g h", 1, "tygh"));
     s.push_back(Letters("Neue Buchstaben: o und w", "ow", "lol sws ooo www lo sw ow wo so wo"));
     s.push_back(Letters("Neue Buchstaben: n und v", "nv", "jnj fvf nnn vvv jn fv nv vn an van"));
-    s.push_back(Review("Wiederholung: o w n v", 1));
+    s.push_back(Review("Wiederholung: o w n v", 1, "ownv"));
     s.push_back(Letters("Neue Buchstaben: m und c", "mc", "jmj dcd mmm ccc jm dc mc cm am cam"));
     s.push_back(Letters("Neue Buchstaben: b und x", "bx", "fbf sxs bbb xxx fb sx bx xb ab ox"));
-    s.push_back(Review("Wiederholung: m c b x", 1));
+    s.push_back(Review("Wiederholung: m c b x", 1, "mcbx"));
     s.push_back(Letters("Neue Buchstaben: p und q", "pq", ";p; aqa ppp qqq ;p aq pq qp up quo"));
     s.push_back(Letters("Neuer Buchstabe: z", "z", "aza zzz az za zo zip zap"));
     LessonStep lower = Review("Wiederholung: alle Kleinbuchstaben", 1);
@@ -291,7 +310,9 @@ CoursePlan EnglishPlan()
     s.push_back(Symbols("Ziffern 3 8 2 9", "3829", "d3d k8k s2s l9l 333 888 222 999 38 29 92",
                         {"¦n", "¦n", "¦n ¦w", "¦n:¦d¦d"}));
     s.push_back(Symbols("Ziffern 1 und 0", "10", "a1a ;0; 111 000 10 01 100 1,000", {"¦n", "¦n ¦w", "¦k"}));
-    LessonStep digits = Review("Wiederholung: alle Ziffern", 1);
+    LessonStep digits = Review("Wiederholung: alle Ziffern", 1, "0123456789");
+    digits.symbolKeys = true;
+    digits.newWordLines = 0;
     digits.patterns = {"¦n", "¦k", "¦n ¦w"};
     digits.patternLines = 2;
     digits.groupLines = 0;
@@ -300,11 +321,13 @@ CoursePlan EnglishPlan()
     s.push_back(Symbols("Zeichen $ % & *", "$%&*", "f$f f%f j&j k*k $$ %% && ** $4 5% & *",
                         {"$¦k", "¦n%", "¦c & ¦c", "*¦w*"}));
     s.push_back(Symbols("Zeichen # @ ^ ( )", "#@^()", "d#d s@s j^j l(l ;); #3 @2 ^6 (9) ()",
-                        {"#¦n", "¦w@¦w.com", "¦d^¦d", "(¦w)", "(¦n)"}));
+                        {"#¦n", "bob@mail.com", "info@shop.com", "¦d^¦d", "(¦w)", "(¦n)"}));
     s.push_back(Symbols("Zeichen = + _", "=+_", ";=; ;+; ;_; === +++ ___ = + _ a_b",
                         {"¦n + ¦n = ¦n", "¦w_¦w", "¦d+¦d", "x = ¦n"}));
-    LessonStep top = Review("Wiederholung: Zeichen der oberen Reihe", 1);
-    top.patterns = {"$¦k", "¦n%", "#¦n", "(¦n)", "¦n + ¦n = ¦n", "¦w@¦w.com", "¦w_¦w"};
+    LessonStep top = Review("Wiederholung: Zeichen der oberen Reihe", 1, "§$%&/()=?!\"'+*#<>°");
+    top.symbolKeys = true;
+    top.newWordLines = 0;
+    top.patterns = {"$¦k", "¦n%", "#¦n", "(¦n)", "¦n + ¦n = ¦n", "sue@home.com", "¦w_¦w"};
     top.patternLines = 3;
     top.groupLines = 0;
     top.wordLines = 0;
@@ -313,7 +336,9 @@ CoursePlan EnglishPlan()
                         {"[¦n]", "{¦w}", "[¦w]", "{¦n, ¦n}"}));
     s.push_back(Symbols("Zeichen \\ | < > ~ `", "\\|<>~`", ";\\; ;|; ,<, .>. a~a a`a \\ | < > ~ `",
                         {"¦n < ¦n", "¦n > ¦n", "¦w|¦w", "~/¦w", "`¦w`", "C:\\¦w"}));
-    LessonStep all = Review("Wiederholung: alle Zeichen", 1);
+    LessonStep all = Review("Wiederholung: alle Zeichen", 1, "[]{}\\|<>~`$%&*#@^()=+_");
+    all.symbolKeys = true;
+    all.newWordLines = 0;
     all.patterns = {"[¦n]", "{¦w}", "¦n < ¦n", "~/¦w", "`¦w`", "$¦k", "(¦n)"};
     all.patternLines = 3;
     all.groupLines = 0;

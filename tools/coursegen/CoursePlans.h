@@ -10,6 +10,7 @@ struct LessonStep
 {
     std::string title;
     std::string newLetters; // may hold ':', which the header leaves out
+    std::string focus;      // a review's characters: its words and sentences favour them
     int testEntry = 0;
     bool symbolKeys = false; // keys away from the letters: a gentler speed limit
     std::string drill;       // blank-separated drill tokens; the first line keeps their order

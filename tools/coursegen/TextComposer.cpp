@@ -49,10 +49,39 @@ std::string TextComposer::CycleLine(const std::vector<std::string>& tokens, int 
     return line.empty() ? line : line + kEnter;
 }
 
+namespace {
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool IsAlphanumeric(char c)
+{
+    const auto u = static_cast<unsigned char>(c);
+    return IsDigit(c) || (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u >= 0xC0 || u == 0xB5;
+}
+
+// "45 €", "25 °C", "9 Uhr", "a + b": a line should not start with a unit or an operator
+// that belongs to the word before it.
+bool BelongsToPrevious(const std::string& previous, const std::string& word)
+{
+    if (!IsAlphanumeric(word.front()) && word.front() != '"' && word.front() != '(' && word.front() != '[' &&
+        word.front() != '{' && word.front() != '\'') {
+        return true;
+    }
+    const bool number = !previous.empty() &&
+                        previous.find_first_not_of("0123456789,.") == std::string::npos &&
+                        IsDigit(previous.back());
+    return number && word.size() <= 3;
+}
+
+} // namespace
+
 std::vector<std::string> TextComposer::Wrap(const std::string& text, int width)
 {
-    std::vector<std::string> lines;
-    std::string line;
+    // Words first, with the pairs that must stay together already joined.
+    std::vector<std::string> words;
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find(' ', start);
@@ -64,6 +93,18 @@ std::vector<std::string> TextComposer::Wrap(const std::string& text, int width)
         if (word.empty()) {
             continue;
         }
+        const std::string previous =
+            words.empty() ? std::string() : words.back().substr(words.back().rfind(' ') + 1);
+        if (!words.empty() && BelongsToPrevious(previous, word) &&
+            static_cast<int>(words.back().size() + 1 + word.size()) <= width) {
+            words.back() += " " + word;
+        } else {
+            words.push_back(word);
+        }
+    }
+    std::vector<std::string> lines;
+    std::string line;
+    for (const std::string& word : words) {
         if (!line.empty() && static_cast<int>(line.size() + 1 + word.size()) > width) {
             lines.push_back(line + kEnter);
             line.clear();
