@@ -170,7 +170,7 @@ CoursePlan GermanPlan()
     someDigits.patternLines = 3;
     s.push_back(someDigits);
     s.push_back(Symbols("Ziffern 3 und 0 mit § und =", "30§=", "d3d ö0ö 333 000 30 03 § 3 = 0 § 30",
-                        {"¦n", "§ ¦n", "¦n = ¦n", "§§ ¦d", "¦n ¦c"}));
+                        {"¦n", "§ ¦n", "x = ¦n", "§§ ¦d", "¦n ¦c"}));
     s.push_back(Symbols("Ziffern 2 und 1 mit \" und !", "21\"!", "s2s a1a 222 111 21 12 !1 \"2 ! \"",
                         {"¦n", "¦w!", "\"¦c\"", "¦n ¦c", "\"¦w\""}));
     LessonStep digits = Review("Wiederholung: alle Ziffern", 1, "0123456789");
@@ -184,11 +184,11 @@ CoursePlan GermanPlan()
     s.push_back(Symbols("Apostroph, Plus, Stern und Raute", "'+*#", "ä#ä ä'ä +++ *** #1 '' + * #",
                         {"¦n + ¦n", "¦n * ¦n", "#¦n", "¦w*", "'¦w'"}));
     s.push_back(Symbols("Kleiner, größer und Grad: < > °", "<>°", "y<y :>: <<< >>> ° < > <> °C",
-                        {"¦n < ¦n", "¦n > ¦n", "¦n °C", "<¦w>", "¦d°"}));
+                        {"x < ¦n", "y > ¦n", "¦n °C", "<¦w>", "¦d°"}));
     LessonStep top = Review("Wiederholung: Zeichen der oberen Reihe", 1, "§$%&/()=?!\"'+*#<>°");
     top.symbolKeys = true;
     top.newWordLines = 0;
-    top.patterns = {"¦n %", "(¦n)", "¦k $", "§ ¦n", "¦n + ¦n = ¦n", "¦n °C", "¦n/¦n"};
+    top.patterns = {"¦n %", "(¦n)", "¦k $", "§ ¦n", "¦n + ¦n", "¦n °C", "¦n/¦n"};
     top.patternLines = 2;
     top.groupLines = 0;
     top.wordLines = 1;
@@ -296,13 +296,14 @@ CoursePlan EnglishPlan()
     s.push_back(left);
     s.push_back(Review("Wiederholung: Sätze mit Großbuchstaben", 1));
     s.push_back(Symbols("Apostroph und Anführungszeichen", "'\"", ";'; '' \"\" ;\" it's don't \"a\"",
-                        {"¦w's", "\"¦w\"", "¦c's"}));
+                        {"it's", "don't", "I'm", "we're", "can't", "you'll", "isn't", "\"¦w\"", "\"¦w\""}));
     s.back().symbolKeys = false;
-    s.push_back(Symbols("Fragezeichen, Ausrufezeichen, Bindestrich", "?!-", ";?; a!a ;-; ??? !!! --- ? ! -",
-                        {"¦w?", "¦w!", "¦w-¦w", "¦c?"}));
+    s.push_back(Symbols(
+        "Fragezeichen, Ausrufezeichen, Bindestrich", "?!-", ";?; a!a ;-; ??? !!! --- ? ! -",
+        {"well-known", "part-time", "self-made", "twenty-one", "x-ray", "up-to-date", "¦w?", "¦w!", "¦c?"}));
     s.back().symbolKeys = false;
     s.push_back(Symbols("Doppelpunkt und Schrägstrich", ":/", ";:; ;/; ::: /// : / a/b and/or",
-                        {"¦c:", "¦w/¦w", "¦w:"}));
+                        {"and/or", "yes/no", "km/h", "either/or", "¦c:", "¦w:"}));
     s.back().symbolKeys = false;
     s.push_back(Review("Wiederholung: Satzzeichen", 1));
     s.push_back(Symbols("Ziffern 4 5 6 7", "4567", "f4f f5f j6j j7j 444 555 666 777 45 67 74",
@@ -323,11 +324,11 @@ CoursePlan EnglishPlan()
     s.push_back(Symbols("Zeichen # @ ^ ( )", "#@^()", "d#d s@s j^j l(l ;); #3 @2 ^6 (9) ()",
                         {"#¦n", "bob@mail.com", "info@shop.com", "¦d^¦d", "(¦w)", "(¦n)"}));
     s.push_back(Symbols("Zeichen = + _", "=+_", ";=; ;+; ;_; === +++ ___ = + _ a_b",
-                        {"¦n + ¦n = ¦n", "¦w_¦w", "¦d+¦d", "x = ¦n"}));
+                        {"¦n + ¦n", "¦w_¦w", "¦d+¦d", "x = ¦n"}));
     LessonStep top = Review("Wiederholung: Zeichen der oberen Reihe", 1, "§$%&/()=?!\"'+*#<>°");
     top.symbolKeys = true;
     top.newWordLines = 0;
-    top.patterns = {"$¦k", "¦n%", "#¦n", "(¦n)", "¦n + ¦n = ¦n", "sue@home.com", "¦w_¦w"};
+    top.patterns = {"$¦k", "¦n%", "#¦n", "(¦n)", "¦n + ¦n", "sue@home.com", "¦w_¦w"};
     top.patternLines = 3;
     top.groupLines = 0;
     top.wordLines = 0;
@@ -335,11 +336,11 @@ CoursePlan EnglishPlan()
     s.push_back(Symbols("Klammern [ ] { }", "[]{}", ";[; ;]; ;{; ;}; [] {} [[ ]] {{ }}",
                         {"[¦n]", "{¦w}", "[¦w]", "{¦n, ¦n}"}));
     s.push_back(Symbols("Zeichen \\ | < > ~ `", "\\|<>~`", ";\\; ;|; ,<, .>. a~a a`a \\ | < > ~ `",
-                        {"¦n < ¦n", "¦n > ¦n", "¦w|¦w", "~/¦w", "`¦w`", "C:\\¦w"}));
+                        {"x < ¦n", "y > ¦n", "¦w|¦w", "~/¦w", "`¦w`", "C:\\¦w"}));
     LessonStep all = Review("Wiederholung: alle Zeichen", 1, "[]{}\\|<>~`$%&*#@^()=+_");
     all.symbolKeys = true;
     all.newWordLines = 0;
-    all.patterns = {"[¦n]", "{¦w}", "¦n < ¦n", "~/¦w", "`¦w`", "$¦k", "(¦n)"};
+    all.patterns = {"[¦n]", "{¦w}", "x < ¦n", "~/¦w", "`¦w`", "$¦k", "(¦n)"};
     all.patternLines = 3;
     all.groupLines = 0;
     all.wordLines = 0;
