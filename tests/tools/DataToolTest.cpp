@@ -1,0 +1,156 @@
+// The data tool as course authors use it: a real process, real files, exit codes.
+#include "exercise/LineFile.h"
+#include "resources/TextCodec.h"
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct ToolRun
+{
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class DataToolTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_dir = fs::temp_directory_path() / ("tippwerk-datatool-" + std::to_string(::getpid()));
+        fs::create_directories(m_dir / "lessons");
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    // Runs the tool with TIPPWERK_HOME at the test folder; `input` goes to standard input.
+    ToolRun Tool(const std::string& args, const std::string& input = {})
+    {
+        const fs::path in = m_dir / "stdin";
+        const fs::path err = m_dir / "stderr";
+        std::ofstream(in, std::ios::binary) << input;
+        std::string command = "TIPPWERK_HOME='";
+        command += m_dir.string();
+        command += "' '" TIPPWERK_INSTALL_DIR "/tippwerk-data' ";
+        command += args;
+        command += " < '";
+        command += in.string();
+        command += "' 2> '";
+        command += err.string();
+        command += "'";
+        ToolRun run;
+        FILE* pipe = ::popen(command.c_str(), "r");
+        if (!pipe)
+            return run;
+        std::array<char, 4096> buffer;
+        size_t n;
+        while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+            run.out.append(buffer.data(), n);
+        const int status = ::pclose(pipe);
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        std::ifstream errIn(err, std::ios::binary);
+        run.err.assign(std::istreambuf_iterator<char>(errIn), std::istreambuf_iterator<char>());
+        return run;
+    }
+
+    // Quoted for the shell.
+    std::string Arg(const std::string& name) const
+    {
+        std::string quoted = "'";
+        quoted += (m_dir / name).string();
+        quoted += "'";
+        return quoted;
+    }
+    std::string Path(const std::string& name) const { return (m_dir / name).string(); }
+
+    fs::path m_dir;
+};
+
+} // namespace
+
+TEST_F(DataToolTest, PackAndUnpackKeepTheBytes)
+{
+    // CR before LF stays in its line; a last line without LF counts; bytes pass unchanged.
+    const std::string text = "eins\r\n\nzw\xA4i\n\xFC\x9F last";
+    const ToolRun pack = Tool(std::string("pack ").append(Arg("f.ddd")), text);
+    ASSERT_EQ(pack.status, 0) << pack.err;
+    LineFile file;
+    ASSERT_TRUE(file.LoadLines(Path("f.ddd")));
+    const std::vector<std::string> expected = {"eins\r", "", "zw\xA4i", "\xFC\x9F last"};
+    EXPECT_EQ(file.Lines(), expected);
+
+    const ToolRun unpack = Tool(std::string("unpack ").append(Arg("f.ddd")));
+    EXPECT_EQ(unpack.status, 0);
+    EXPECT_EQ(unpack.out, "eins\r\n\nzw\xA4i\n\xFC\x9F last\n");
+
+    // Empty input makes a zero-byte file.
+    ASSERT_EQ(Tool(std::string("pack ").append(Arg("empty.ddd"))).status, 0);
+    EXPECT_EQ(fs::file_size(m_dir / "empty.ddd"), 0u);
+}
+
+TEST_F(DataToolTest, FailuresNameTheFileAndExitWithOne)
+{
+    const ToolRun missing = Tool(std::string("unpack ").append(Arg("nope.ddd")));
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("nope.ddd"), std::string::npos);
+    EXPECT_EQ(std::count(missing.err.begin(), missing.err.end(), '\n'), 1);
+
+    // A damaged file still prints the lines before the fault.
+    LineFile file;
+    for (int i = 0; i < 800; ++i)
+        file.AddLine(std::string("Zeile ").append(std::to_string(i)));
+    ASSERT_TRUE(file.SaveLines(Path("long.ddd")));
+    fs::resize_file(m_dir / "long.ddd", fs::file_size(m_dir / "long.ddd") - 5);
+    const ToolRun damaged = Tool(std::string("unpack ").append(Arg("long.ddd")));
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_EQ(damaged.out.rfind("Zeile 0\nZeile 1\n", 0), 0u);
+
+    EXPECT_EQ(Tool(std::string("pack ").append(Arg("no/such/folder/x.ddd")), "a\n").status, 1);
+    EXPECT_EQ(Tool("lessons 00000407 _a").status, 1);
+    EXPECT_EQ(Tool("frobnicate").status, 2);
+}
+
+TEST_F(DataToolTest, ListsTheLessonsOfACourse)
+{
+    LineFile course;
+    for (const char* line : {"00000407_a", "Grundreihe", "asdf:1:60.5:2:", "asdf\xA4", "fdsa\xA4", "",
+                             "Zweite", "gh:0:", "gh gh\xA4"})
+        course.AddLine(line);
+    ASSERT_TRUE(course.SaveLines(Path("lessons/00000407_a.ddd")));
+    const ToolRun plain = Tool("lessons 00000407 _a");
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    EXPECT_EQ(plain.out, "0\tGrundreihe\tasdf\t1\t60.50\t2.00\t2\t10\n"
+                         "1\tZweite\tgh\t0\t64.00\t0.80\t1\t6\n");
+    const ToolRun lines = Tool("lessons 00000407 _a --lines");
+    EXPECT_NE(lines.out.find("\n\tasdf\xC2\xA4\n\tfdsa\xC2\xA4\n1\t"), std::string::npos);
+}
+
+TEST_F(DataToolTest, ImportsFreeTextAsUtf8)
+{
+    std::ofstream(m_dir / "t.txt", std::ios::binary) << "Gr\xC3\xBC\xC3\x9F"
+                                                        "e\taus\t\tdem   Text\n\n"
+                                                     << std::string(75, 'x') << "\n";
+    const ToolRun run = Tool(std::string("import ").append(Arg("t.txt")));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, std::string("Gr\xC3\xBC\xC3\x9F"
+                                   "e aus dem Text\n")
+                           .append(70, 'x')
+                           .append("\n"));
+
+    std::ofstream(m_dir / "t.rtf", std::ios::binary) << "{\\rtf1\\ansi Gr\\'fc\\u223?e\\par}";
+    const ToolRun rtf = Tool(std::string("import --keyboard 00000407 ").append(Arg("t.rtf")));
+    ASSERT_EQ(rtf.status, 0) << rtf.err;
+    EXPECT_EQ(rtf.out, " Gr\xC3\xBC\xC3\x9F"
+                       "e\n");
+
+    const ToolRun broken = Tool(std::string("import ").append(Arg("missing.rtf")));
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_NE(broken.err.find("was not found"), std::string::npos);
+}
