@@ -32,13 +32,23 @@ LessonCatalog::CourseProvider& Provider()
     return provider;
 }
 
+// Builds the result in one pass: replacing in place would move the tail of a large
+// text once per occurrence.
 void ReplaceAll(std::string& text, std::string_view from, std::string_view to)
 {
-    size_t pos = 0;
-    while ((pos = text.find(from, pos)) != std::string::npos) {
-        text.replace(pos, from.size(), to);
-        pos += to.size();
+    size_t pos = text.find(from);
+    if (pos == std::string::npos)
+        return;
+    std::string result;
+    result.reserve(text.size());
+    size_t start = 0;
+    for (; pos != std::string::npos; pos = text.find(from, start)) {
+        result.append(text, start, pos - start);
+        result.append(to);
+        start = pos + from.size();
     }
+    result.append(text, start, std::string::npos);
+    text = std::move(result);
 }
 
 std::string Lowered(std::string text)

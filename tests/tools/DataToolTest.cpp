@@ -154,3 +154,26 @@ TEST_F(DataToolTest, ImportsFreeTextAsUtf8)
     EXPECT_EQ(broken.status, 1);
     EXPECT_NE(broken.err.find("was not found"), std::string::npos);
 }
+
+TEST_F(DataToolTest, PrintsAStatisticsFile)
+{
+    LineFile file;
+    for (const char* line : {"tvr STAT 1.0", "929000000", "Anna", "3",
+                             "Gro\xDF"
+                             "buchstaben",
+                             "1.5", "120", "42", "250:a:", "300:b:x:", "90:\xA4:", "12:~:~:", "oops"})
+        file.AddLine(line);
+    ASSERT_TRUE(file.SaveLines(Path("a.stat")));
+    const ToolRun run = Tool(std::string("stat ").append(Arg("a.stat")));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "929000000\nAnna\n3\nGro\xC3\x9F"
+                       "buchstaben\n1.500\n120\n42\n4\n"
+                       "250\ta\ta\n300\tb\tx\n90\t\xC2\xA4\t\xC2\xA4\n12\t:\t:\n");
+
+    file.ClearLines();
+    file.AddLine("tvr STAT 1.1");
+    ASSERT_TRUE(file.SaveLines(Path("b.stat")));
+    const ToolRun wrong = Tool(std::string("stat ").append(Arg("b.stat")));
+    EXPECT_EQ(wrong.status, 1);
+    EXPECT_NE(wrong.err.find("b.stat"), std::string::npos);
+}

@@ -1,4 +1,5 @@
 // tippwerk-data: reads and writes the program's packed data files for course authors.
+#include "exercise/ExerciseRecord.h"
 #include "exercise/LessonCatalog.h"
 #include "exercise/LimitDialogPrompt.h"
 #include "exercise/LineFile.h"
@@ -26,7 +27,8 @@ int Usage()
     std::cerr << "usage: tippwerk-data unpack FILE\n"
                  "       tippwerk-data pack FILE            (lines from standard input)\n"
                  "       tippwerk-data lessons KEYBOARD SET [--lines]\n"
-                 "       tippwerk-data import [--keyboard ID] FILE\n";
+                 "       tippwerk-data import [--keyboard ID] FILE\n"
+                 "       tippwerk-data stat FILE\n";
     return 2;
 }
 
@@ -130,6 +132,27 @@ int Import(const std::string& keyboard, const std::string& path)
     return 0;
 }
 
+int Stat(const std::string& path)
+{
+    ExerciseRecord record;
+    if (!record.LoadStatistics(path))
+        return Fail(path, StringTable::Utf8(kBadFileFormat));
+    char errorLimit[32];
+    std::snprintf(errorLimit, sizeof errorLimit, "%.3f", record.ErrorRateLimit());
+    std::cout << record.StartTime() << '\n'
+              << TextCodec::ToUtf8(record.UserName()) << '\n'
+              << record.LessonIndex() << '\n'
+              << TextCodec::ToUtf8(record.Title()) << '\n'
+              << errorLimit << '\n'
+              << record.SpeedLimit() << '\n'
+              << record.TotalCharacters() << '\n'
+              << record.EntryCount() << '\n';
+    for (const KeystrokeEntry& entry : record.Keystrokes())
+        std::cout << entry.interval << '\t' << TextCodec::ToUtf8(std::string(1, entry.expected)) << '\t'
+                  << TextCodec::ToUtf8(std::string(1, entry.typed)) << '\n';
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -144,6 +167,8 @@ int main(int argc, char** argv)
         return Pack(args[1]);
     if (command == "lessons" && (args.size() == 3 || (args.size() == 4 && args[3] == "--lines")))
         return Lessons(args[1], args[2], args.size() == 4);
+    if (command == "stat" && args.size() == 2)
+        return Stat(args[1]);
     if (command == "import") {
         if (args.size() == 2)
             return Import("00000407", args[1]);
