@@ -27,6 +27,13 @@ protected:
     {
         m_dir = fs::temp_directory_path() / ("tippwerk-datatool-" + std::to_string(::getpid()));
         fs::create_directories(m_dir / "lessons");
+        // The installed keyboards: the import filters text through them.
+        fs::create_directories(m_dir / "config");
+        for (const auto& entry : fs::directory_iterator(fs::path(TIPPWERK_INSTALL_DIR) / "config")) {
+            const auto extension = entry.path().extension();
+            if (extension == ".kdd" || extension == ".odd")
+                fs::copy_file(entry.path(), m_dir / "config" / entry.path().filename());
+        }
     }
     void TearDown() override { fs::remove_all(m_dir); }
 
@@ -176,4 +183,61 @@ TEST_F(DataToolTest, PrintsAStatisticsFile)
     const ToolRun wrong = Tool(std::string("stat ").append(Arg("b.stat")));
     EXPECT_EQ(wrong.status, 1);
     EXPECT_NE(wrong.err.find("b.stat"), std::string::npos);
+}
+
+TEST_F(DataToolTest, ImportKeepsWhatTheKeyboardCanType)
+{
+    std::ofstream(m_dir / "n.txt", std::ios::binary) << "12 ab,3\n4.5\n";
+    const ToolRun keypad = Tool(std::string("import --keyboard NUM ").append(Arg("n.txt")));
+    ASSERT_EQ(keypad.status, 0) << keypad.err;
+    EXPECT_EQ(keypad.out, "12,3\n45\n");
+
+    const ToolRun missing = Tool(std::string("import --keyboard 0000041D ").append(Arg("n.txt")));
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_NE(missing.err.find("config/0000041D.kdd"), std::string::npos) << missing.err;
+}
+
+TEST_F(DataToolTest, PrintsTheCharacterMapOfAKeyboard)
+{
+    // Key lines: top, left, size, name, shifted (~ for the colon), altgr, finger.
+    const auto save = [&](const std::string& name, const std::vector<std::string>& lines) {
+        LineFile file;
+        for (const auto& line : lines)
+            file.AddLine(TextCodec::FromUtf8(line));
+        ASSERT_TRUE(file.SaveLines(Path("config/" + name)));
+    };
+    save("XX1234.kdd", {"XX1234", "0:0:21:Shift:::0:", "0:0:1:.:~::8:", "0:0:1:´:::9:", "0:0:1:e:E:€:2:",
+                        "0:0:49:Shift:::9:", "0:0:21:Alt:::5:", "0:0:-2:¤:::9:"});
+    save("1234.odd", {"1234", "é:´:e:", "É:´:E:"});
+    const ToolRun run = Tool("keyboard XX1234");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, ".:\xC2\xB4"
+                       "eE\xE2\x82\xAC\xC2\xA4\xC3\xA9\xC3\x89\n"
+                       ".\t-1 1 -1 -1\n"
+                       ":\t0 1 -1 -1\n"
+                       "\xC2\xB4\t-1 2 -1 -1\n"
+                       "e\t-1 3 -1 -1\n"
+                       "E\t4 3 -1 -1\n"
+                       "\xE2\x82\xAC\t5 3 -1 -1\n"
+                       "\xC2\xA4\t-1 6 -1 -1\n"
+                       "\xC3\xA9\t-1 2 -1 3\n"
+                       "\xC3\x89\t-1 2 4 3\n");
+
+    // The installed keypad: its characters, and the Enter key as ¤.
+    const ToolRun keypad = Tool("keyboard NUM");
+    ASSERT_EQ(keypad.status, 0) << keypad.err;
+    EXPECT_EQ(keypad.out.substr(0, keypad.out.find('\n')), "/*-789+456123\xC2\xA4"
+                                                           "0,");
+    EXPECT_EQ(std::count(keypad.out.begin(), keypad.out.end(), '\n'), 17);
+
+    // A faulty composed-character file is named; so is a missing keyboard file.
+    save("1234.odd", {"1234", "é:´:"});
+    const ToolRun composed = Tool("keyboard XX1234");
+    EXPECT_EQ(composed.status, 1);
+    EXPECT_NE(composed.err.find("config/1234.odd"), std::string::npos) << composed.err;
+    const ToolRun missing = Tool("keyboard NOPE");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("config/NOPE.kdd"), std::string::npos) << missing.err;
+    EXPECT_EQ(Tool("keyboard").status, 2);
 }

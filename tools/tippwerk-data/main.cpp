@@ -4,6 +4,8 @@
 #include "exercise/LimitDialogPrompt.h"
 #include "exercise/LineFile.h"
 #include "exercise/TypeableCharacters.h"
+#include "keyboard/CharacterMap.h"
+#include "keyboard/KeyboardLayout.h"
 #include "resources/ProgramPaths.h"
 #include "resources/StringTable.h"
 #include "resources/TextCodec.h"
@@ -28,7 +30,8 @@ int Usage()
                  "       tippwerk-data pack FILE            (lines from standard input)\n"
                  "       tippwerk-data lessons KEYBOARD SET [--lines]\n"
                  "       tippwerk-data import [--keyboard ID] FILE\n"
-                 "       tippwerk-data stat FILE\n";
+                 "       tippwerk-data stat FILE\n"
+                 "       tippwerk-data keyboard ID\n";
     return 2;
 }
 
@@ -109,13 +112,44 @@ public:
     bool Edit(LimitValues&) override { return true; }
 };
 
+// Loads keyboard `id` into `map`, which also sets TypeableCharacters. The program
+// itself carries on with a partly loaded keyboard; an author wants to hear about it.
+bool LoadKeyboard(CharacterMap& map, const std::string& id)
+{
+    KeyboardLayout probe;
+    if (!probe.Load(id)) {
+        const std::string path = KeyboardLayout::FilePath(id);
+        Fail(path.empty() ? id : path, "keyboard file is missing, damaged, has the wrong first line "
+                                       "or a key line with fewer than seven fields");
+        return false;
+    }
+    if (!map.LoadKeyboard(id)) {
+        Fail(CharacterMap::ComposedFilePath(id), "composed-character file is missing, damaged, has the "
+                                                 "wrong first line or a line with fewer than three fields");
+        return false;
+    }
+    return true;
+}
+
+int Keyboard(const std::string& id)
+{
+    KeyboardLayout layout;
+    CharacterMap map(layout);
+    if (!LoadKeyboard(map, id))
+        return 1;
+    std::cout << TextCodec::ToUtf8(TypeableCharacters::Characters()) << '\n';
+    for (const CharacterEntry& entry : map.Entries())
+        std::cout << TextCodec::ToUtf8(std::string(1, entry.character)) << '\t' << entry.firstModifier << ' '
+                  << entry.firstKey << ' ' << entry.secondModifier << ' ' << entry.secondKey << '\n';
+    return 0;
+}
+
 int Import(const std::string& keyboard, const std::string& path)
 {
-    (void)keyboard;
-    std::string all;
-    for (int c = 32; c < 256; ++c)
-        all += static_cast<char>(c);
-    TypeableCharacters::Set(all);
+    KeyboardLayout layout;
+    CharacterMap map(layout);
+    if (!LoadKeyboard(map, keyboard))
+        return 1;
 
     LessonCatalog::SetCourseProvider([] { return LessonCatalog::Course{}; });
     LessonCatalog catalog;
@@ -175,5 +209,7 @@ int main(int argc, char** argv)
         if (args.size() == 4 && args[1] == "--keyboard")
             return Import(args[2], args[3]);
     }
+    if (command == "keyboard" && args.size() == 2)
+        return Keyboard(args[1]);
     return Usage();
 }

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "exercise/LineFile.h"
+#include "exercise/TypeableCharacters.h"
+#include "resources/ProgramPaths.h"
+#include "resources/TextCodec.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+// A program folder of the test's own with an empty config folder; data files are
+// written into it as packed line files from UTF-8 text.
+class ProgramFolderFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_dir = std::filesystem::temp_directory_path() /
+                ("tippwerk-keyboard-" + std::to_string(::getpid()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(m_dir);
+        std::filesystem::create_directories(m_dir / "config");
+        ProgramPaths::SetProgramFolderForTesting(m_dir.string());
+        TypeableCharacters::Set({});
+    }
+    void TearDown() override
+    {
+        ProgramPaths::SetProgramFolderForTesting({});
+        TypeableCharacters::Set({});
+        std::filesystem::remove_all(m_dir);
+    }
+
+    // config/<name> as a packed line file of the given UTF-8 lines.
+    void WriteConfig(const std::string& name, const std::vector<std::string>& utf8Lines)
+    {
+        LineFile file;
+        for (const auto& line : utf8Lines)
+            file.AddLine(TextCodec::FromUtf8(line));
+        ASSERT_TRUE(file.SaveLines(ConfigPath(name)));
+    }
+
+    std::string ConfigPath(const std::string& name) const { return (m_dir / "config" / name).string(); }
+
+    std::filesystem::path m_dir;
+};
+
+// Test texts are UTF-8; the keyboard works in Windows-1250.
+inline std::string W(const std::string& utf8)
+{
+    return TextCodec::FromUtf8(utf8);
+}
