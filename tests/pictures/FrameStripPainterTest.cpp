@@ -11,6 +11,7 @@ const QRgb White = qRgb(255, 255, 255);
 const QRgb Red = qRgb(200, 0, 0);
 const QRgb Blue = qRgb(0, 0, 200);
 const QRgb NearWhite = qRgb(254, 255, 255);
+const QRgb NearGreen = qRgb(0, 254, 0);
 const QRgb Welcome = qRgb(10, 20, 30);
 
 QImage Filled(int width, int height, QRgb colour)
@@ -26,14 +27,15 @@ void FillRect(QImage& image, const QRect& rect, QRgb colour)
     painter.fillRect(rect, QColor::fromRgb(colour));
 }
 
-// Movie1.jpg (animation 4): frame 0 red on the left, green on the right; frame 1 white
-// above, blue below; frame 2 white with one near-white pixel.
+// Movie1.jpg (animation 4): frame 0 red on the left, green on the right with one
+// near-green pixel; frame 1 white above, blue below; frame 2 white with one near-white pixel.
 QImage Movie1()
 {
     QImage strip = Filled(250, 50, White);
     FillRect(strip, QRect(0, 0, 25, 50), Red);
     FillRect(strip, QRect(25, 0, 25, 50), Green);
     FillRect(strip, QRect(50, 25, 50, 25), Blue);
+    strip.setPixel(40, 10, NearGreen);
     strip.setPixel(130, 30, NearWhite);
     return strip;
 }
@@ -75,6 +77,7 @@ TEST_F(FrameStripPainterTest, GreenOfTheLowerAndWhiteOfTheUpperFrameAreNotDrawn)
     ASSERT_TRUE(Draw(player, 4, 0)); // upper frame 1, lower frame 0
     EXPECT_EQ(Shown(5, 5), Red);
     EXPECT_EQ(Shown(30, 5), Welcome) << "the canvas shows through both frames";
+    EXPECT_EQ(Shown(40, 10), NearGreen) << "only exact green is transparent";
     EXPECT_EQ(Shown(5, 30), Blue);
     EXPECT_EQ(Shown(30, 30), Blue);
     EXPECT_EQ(m_target.pixel(99, 99), Blue);

@@ -74,30 +74,4 @@ TEST(FrameStrip, StripsAndFramesNeeded)
     EXPECT_EQ(strip.FramesNeeded(8), 0);
 }
 
-TEST(FrameStrip, FramesAreWhole50PixelSquaresFromTheLeft)
-{
-    EXPECT_EQ(FrameStrip::FrameCount(0), 0);
-    EXPECT_EQ(FrameStrip::FrameCount(49), 0);
-    EXPECT_EQ(FrameStrip::FrameCount(250), 5);
-    EXPECT_EQ(FrameStrip::FrameCount(299), 5);
-    EXPECT_EQ(FrameStrip::FrameCount(-50), 0);
-    const FrameStrip::FrameRect third = FrameStrip::FrameRectangle(3);
-    EXPECT_EQ(third.x, 150);
-    EXPECT_EQ(third.y, 0);
-    EXPECT_EQ(third.width, 50);
-    EXPECT_EQ(third.height, 50);
-}
-
-TEST(FrameStrip, OnlyTheExactKeyColourIsTransparent)
-{
-    using Layer = FrameStrip::Layer;
-    EXPECT_TRUE(FrameStrip::IsTransparent(Layer::Lower, 0, 255, 0));
-    EXPECT_FALSE(FrameStrip::IsTransparent(Layer::Lower, 1, 255, 0));
-    EXPECT_FALSE(FrameStrip::IsTransparent(Layer::Lower, 0, 254, 0));
-    EXPECT_FALSE(FrameStrip::IsTransparent(Layer::Lower, 255, 255, 255));
-    EXPECT_TRUE(FrameStrip::IsTransparent(Layer::Upper, 255, 255, 255));
-    EXPECT_FALSE(FrameStrip::IsTransparent(Layer::Upper, 255, 255, 254));
-    EXPECT_FALSE(FrameStrip::IsTransparent(Layer::Upper, 0, 255, 0));
-}
-
 } // namespace
