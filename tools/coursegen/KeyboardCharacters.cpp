@@ -24,7 +24,11 @@ std::string KeyboardCharacters::For(const std::string& keyboardName)
         return PrintableAscii() + enter + TextCodec::FromUtf8("äöüÄÖÜß§°´€µâîôÂÎÔáéíóúýÁÉÍÓÚÝ");
     }
     if (keyboardName == "00000409") {
-        return PrintableAscii() + enter;
+        // Its keyboard file writes the colon as '~' in the Shift field, so the tilde
+        // above the backtick cannot be described.
+        std::string ascii = PrintableAscii();
+        ascii.erase(ascii.find('~'), 1);
+        return ascii + enter;
     }
     if (keyboardName == "NUM") {
         return "0123456789,+-*/" + enter;
