@@ -1,0 +1,73 @@
+#pragma once
+
+#include "exercise/LessonCatalog.h"
+#include "exercise/LineFile.h"
+#include "resources/ProgramPaths.h"
+#include "resources/TextCodec.h"
+#include "users/UserProfile.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+// A program folder of the test's own with config, lessons and users folders; texts are
+// written in UTF-8 here and stored in Windows-1250 like the installed files.
+class WizardTestFolder : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "tippwerk-wizard-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        m_root = pattern + '/';
+        for (const char* folder : {"config", "lessons", "users"})
+            std::filesystem::create_directory(m_root + folder);
+        ProgramPaths::SetProgramFolderForTesting(m_root);
+        UserProfile::ResetInstance();
+        UserProfile::InstallAsCourseProvider();
+        LessonCatalog::ResetInstance();
+    }
+
+    void TearDown() override
+    {
+        LessonCatalog::ResetInstance();
+        LessonCatalog::SetCourseProvider({});
+        UserProfile::ResetInstance();
+        ProgramPaths::SetProgramFolderForTesting({});
+        std::error_code ec;
+        std::filesystem::remove_all(m_root, ec);
+    }
+
+    // config/<name> as plain text, one line each, CR LF line ends.
+    void WriteConfigText(const std::string& name, const std::vector<std::string>& utf8Lines)
+    {
+        std::ofstream out(m_root + "config/" + name, std::ios::binary);
+        for (const auto& line : utf8Lines)
+            out << TextCodec::FromUtf8(line) << "\r\n";
+        ASSERT_TRUE(out.good());
+    }
+
+    // An (empty) keyboard file: the wizard only looks at its name.
+    void WriteKeyboardFile(const std::string& name) { std::ofstream(m_root + "config/" + name + ".kdd"); }
+
+    // lessons/<name>.ddd as a line file whose identity line is its name.
+    void WriteCourse(const std::string& name, const std::vector<std::string>& utf8Lines)
+    {
+        LineFile file;
+        file.AddLine(name);
+        for (const auto& line : utf8Lines)
+            file.AddLine(TextCodec::FromUtf8(line));
+        ASSERT_TRUE(file.SaveLines(m_root + "lessons/" + name + ".ddd"));
+    }
+
+    std::string m_root;
+};
+
+// Test texts are UTF-8; the logic works in Windows-1250.
+inline std::string W(const std::string& utf8)
+{
+    return TextCodec::FromUtf8(utf8);
+}
