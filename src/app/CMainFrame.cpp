@@ -1,0 +1,570 @@
+#include "app/CMainFrame.h"
+
+#include "app/InformationBox.h"
+#include "app/NoteDialog.h"
+#include "app/PictureStore.h"
+#include "app/TypedCharacter.h"
+#include "exercise/ExerciseEngine.h"
+#include "exercise/ExerciseRecord.h"
+#include "exercise/LessonCatalog.h"
+#include "feedback/SoundFeedback.h"
+#include "keyboard/KeyboardLayoutSwitcher.h"
+#include "keyboard/KeyboardView.h"
+#include "resources/ProgramPaths.h"
+#include "resources/StringTable.h"
+#include "resources/TextCodec.h"
+#include "results/LessonSelectionDialog.h"
+#include "settings/WindowPlacementStore.h"
+#include "users/LoginDialog.h"
+#include "users/UserInfoDialog.h"
+#include "users/UserProfile.h"
+#include "widgets/DialogText.h"
+#include "wizard/CFirstTimeWizard.h"
+#include "wizard/LessonEndDialog.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace {
+
+constexpr int kDisplayTimer = 275;
+constexpr int kMetronomeTimer = 5123;
+
+QString FromBytes(const std::string& windows1250)
+{
+    return QString::fromStdString(TextCodec::ToUtf8(windows1250));
+}
+
+std::string ToBytes(const QString& text)
+{
+    return TextCodec::FromUtf8(text.toStdString());
+}
+
+void ShowMessage(QWidget* parent, int stringId)
+{
+    QMessageBox::information(parent, DialogText::FromTable(128), DialogText::FromTable(stringId));
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(const std::string& userName, bool isNewUser, Services services, QWidget* parent)
+    : QMainWindow(parent)
+    , m_services(services)
+    , m_userName(userName)
+{
+    setWindowTitle(DialogText::FromTable(128));
+    setFocusPolicy(Qt::StrongFocus);
+    setAcceptDrops(true);
+
+    m_placement = std::make_unique<WindowPlacementStore>(WindowPlacementStore::ForMainWindow(userName, this));
+    m_engine = std::make_unique<ExerciseEngine>(*this, m_services.clock, m_settings, userName, isNewUser);
+
+    m_view = new KeyboardView(this);
+    m_view->setFocusPolicy(Qt::NoFocus);
+    KeyboardViewPictures pictures = m_services.pictures.ViewPictures();
+    m_view->SetPictures(pictures);
+    m_view->SetWelcomeSoundPlayer([this](const std::string& path) { m_services.sounds.PlayFile(path); });
+    setCentralWidget(m_view);
+    BuildMenu();
+
+    m_engine->StopExercise();
+    m_settings.FromLine(UserProfile::Instance().SettingsLine());
+
+    m_displayTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_displayTimer, &QTimer::timeout, this, [this] { m_engine->OnTimer(kDisplayTimer); });
+    connect(&m_metronomeTimer, &QTimer::timeout, this, [this] { m_engine->OnTimer(kMetronomeTimer); });
+
+    setMinimumWidth(kMinimumWidth);
+    m_placement->PrepareCreate();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::Start()
+{
+    if (m_engine->State().qualificationRun) {
+        m_engine->RunFirstTimeSetup();
+        if (!ApplyUserKeyboard())
+            return;
+    } else {
+        if (!ApplyUserKeyboard())
+            return;
+        OnChooseLesson();
+    }
+}
+
+QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, int id)
+{
+    QAction* action = menu ? menu->addAction(text) : menuBar()->addAction(text);
+    action->setData(id);
+    connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+    return action;
+}
+
+void CMainFrame::BuildMenu()
+{
+    QMenu* program = menuBar()->addMenu(QStringLiteral("P&rogramm"));
+    AddCommand(program, QStringLiteral("&Benutzer ändern"), kChangeUser);
+    AddCommand(program, QStringLiteral("Benutzer I&nformation"), kUserInformation);
+    program->addSeparator();
+    AddCommand(program, QStringLiteral("Auswertung &speichern"), kSaveResults);
+    AddCommand(program, QStringLiteral("Auswertung &öffnen"), kOpenResults);
+    program->addSeparator();
+    AddCommand(program, QStringLiteral("E&instellungen auf Diskette speichern"), kSaveToDiskette);
+    program->addSeparator();
+    AddCommand(program, QStringLiteral("&Ende"), kExit);
+
+    QMenu* practice = menuBar()->addMenu(QStringLiteral("Pra&xis"));
+    AddCommand(practice, QStringLiteral("Lektion &auswählen"), kChooseLesson);
+    AddCommand(practice, QStringLiteral("&Textdatei"), kPractiseTextFile);
+
+    AddCommand(nullptr, QStringLiteral("&Einstellungen"), kSettings);
+    AddCommand(nullptr, QStringLiteral("&Auswertung"), kShowResults);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    AddCommand(help, QStringLiteral("&Zur Lektion"), kLessonNote);
+    AddCommand(help, QStringLiteral("&Themen"), kHelpTopics);
+    help->addSeparator();
+    AddCommand(help, QStringLiteral("Über das &Programm"), kAbout);
+}
+
+QAction* CMainFrame::CommandAction(int id) const
+{
+    for (QAction* top : menuBar()->actions()) {
+        if (top->data().toInt() == id)
+            return top;
+        if (QMenu* menu = top->menu())
+            for (QAction* action : menu->actions())
+                if (action->data().toInt() == id)
+                    return action;
+    }
+    return nullptr;
+}
+
+void CMainFrame::RunCommand(int id)
+{
+    switch (id) {
+    case kEndTest:
+        m_engine->OnEndTestCommand();
+        break;
+    case kChooseLesson:
+        OnChooseLesson();
+        break;
+    case kLessonNote:
+        OnLessonNote();
+        break;
+    case kHelpTopics:
+        OnHelpTopics();
+        break;
+    case kUserInformation:
+        RunUserInfoDialog();
+        break;
+    case kChangeUser:
+        OnChangeUser();
+        break;
+    case kSaveResults:
+        OnSaveResults();
+        break;
+    case kSaveToDiskette:
+        OnSaveToDiskette();
+        break;
+    case kAbout:
+        OnAbout();
+        break;
+    case kExit:
+        close();
+        break;
+    default:
+        break;
+    }
+}
+
+template <typename Function>
+auto CMainFrame::Modal(Function&& function)
+{
+    // A modal window takes the focus from the main window; say so before it opens,
+    // whatever the window system reports and when.
+    SetFocused(false);
+    struct Refocus
+    {
+        CMainFrame* frame;
+        ~Refocus() { frame->FocusMainWindow(); }
+    } refocus{this};
+    return function();
+}
+
+void CMainFrame::SetFocused(bool focused)
+{
+    if (focused == m_focused)
+        return;
+    m_focused = focused;
+    if (focused)
+        m_engine->OnFocusGained();
+    else
+        m_engine->OnFocusLost();
+}
+
+// ---- ExerciseHost: dialogs
+
+void CMainFrame::ShowNote(const std::string& text)
+{
+    Modal([&] {
+        NoteDialog note(this);
+        return note.ShowNote(FromBytes(text));
+    });
+}
+
+void CMainFrame::ShowInformation(const std::string& text, int& option)
+{
+    Modal([&] {
+        InformationBox box(InformationBox::kNotice, FromBytes(text), option, this);
+        return box.exec();
+    });
+}
+
+ExerciseHost::LessonEndResult CMainFrame::RunLessonEndDialog(const std::string& userName, bool passed,
+                                                             int lessonNumber)
+{
+    return Modal([&] {
+        LessonEndDialog dialog(userName, passed, lessonNumber, this);
+        return dialog.Run();
+    });
+}
+
+void CMainFrame::RunUserInfoDialog()
+{
+    Modal([&] {
+        UserInfoDialog dialog(this);
+        return dialog.exec();
+    });
+}
+
+ExerciseHost::WizardResult CMainFrame::RunFirstTimeWizard(bool startAtTestPage)
+{
+    return Modal([&] {
+        CFirstTimeWizard wizard([this](const std::string& id) { return m_services.layouts.ActivateLayout(id); },
+                                startAtTestPage, this);
+        return wizard.Run();
+    });
+}
+
+// ---- ExerciseHost: keyboard view
+
+void CMainFrame::SetViewState(int column, int lineCount, int lineIndex, int lessonIndex,
+                              const std::string& errorMarks, const std::string& previousErrorMarks)
+{
+    m_view->SetViewState(column, lineCount, lineIndex, lessonIndex, errorMarks, previousErrorMarks);
+}
+
+void CMainFrame::UpdateAfterKeystroke(int column, int lineCount, int lineIndex, int lessonIndex,
+                                      const std::string& errorMarks, int blinkingCursor, int cursorStyle)
+{
+    m_view->UpdateAfterKeystroke(column, lineCount, lineIndex, lessonIndex, errorMarks, blinkingCursor,
+                                 cursorStyle);
+}
+
+void CMainFrame::UpdateStatus(int elapsedSeconds, int speedPercent, int errorPercent)
+{
+    m_view->UpdateStatus(elapsedSeconds, speedPercent, errorPercent);
+}
+
+void CMainFrame::RedrawText()
+{
+    m_view->RedrawText();
+}
+
+void CMainFrame::AnimateStatus()
+{
+    m_view->AnimateStatus();
+}
+
+void CMainFrame::MetronomeFlash()
+{
+    m_view->MetronomeFlash();
+}
+
+void CMainFrame::RedrawKeyboardView()
+{
+    m_view->Invalidate();
+}
+
+// ---- ExerciseHost: sound, timers, menu, window
+
+void CMainFrame::PlayGoodSound(int soundType)
+{
+    m_services.sounds.PlayGoodSound(soundType);
+}
+
+void CMainFrame::PlayBadSound(int soundType)
+{
+    m_services.sounds.PlayBadSound(soundType);
+}
+
+void CMainFrame::MidiTick(const AppSettings& settings)
+{
+    m_services.sounds.MidiTick(settings);
+}
+
+void CMainFrame::StartTimer(int id, int periodMs)
+{
+    if (id == kDisplayTimer)
+        m_displayTimer.start(periodMs);
+    else if (id == kMetronomeTimer)
+        m_metronomeTimer.start(periodMs);
+}
+
+void CMainFrame::StopTimer(int id)
+{
+    if (id == kDisplayTimer)
+        m_displayTimer.stop();
+    else if (id == kMetronomeTimer)
+        m_metronomeTimer.stop();
+}
+
+void CMainFrame::EnterQualificationMenu()
+{
+    const QList<QAction*> entries = menuBar()->actions();
+    for (int i = 0; i < entries.size() && i < 8; ++i)
+        entries[i]->setEnabled(false);
+    if (!m_endTestAction) {
+        m_endTestAction = new QAction(DialogText::FromTable(120), this);
+        m_endTestAction->setData(static_cast<int>(kEndTest));
+        connect(m_endTestAction, &QAction::triggered, this, [this] { RunCommand(kEndTest); });
+    }
+    menuBar()->insertAction(entries.isEmpty() ? nullptr : entries.first(), m_endTestAction);
+}
+
+void CMainFrame::LeaveQualificationMenu()
+{
+    if (m_endTestAction)
+        menuBar()->removeAction(m_endTestAction);
+    const QList<QAction*> entries = menuBar()->actions();
+    for (int i = 0; i < entries.size() && i < 8; ++i)
+        entries[i]->setEnabled(true);
+}
+
+void CMainFrame::RecomputeLayout()
+{
+    const QRect frame = ComputeMainLayout();
+    if (!isMaximized() && !isFullScreen())
+        resize(frame.size());
+}
+
+void CMainFrame::ResetLayoutHeight()
+{
+    m_layoutHeight = kDefaultLayoutHeight;
+}
+
+void CMainFrame::FocusMainWindow()
+{
+    activateWindow();
+    setFocus(Qt::OtherFocusReason);
+    // The window system reports the focus when it likes; the exercise resumes now.
+    if (isActiveWindow() || QGuiApplication::platformName() == QLatin1String("offscreen"))
+        SetFocused(true);
+}
+
+// ---- Layout
+
+bool CMainFrame::ApplyUserKeyboard()
+{
+    const std::string name = UserProfile::Instance().KeyboardId();
+    m_view->SetKeyboard(name);
+    LessonCatalog::Instance().ReloadLessons();
+    if (name.size() > 3 && !m_services.layouts.ActivateLayout(name))
+        QMessageBox::information(this, DialogText::FromTable(128), DialogText::FromTable(502));
+    if (!m_services.pictures.LoadPictureSet(m_settings.pictureSet)) {
+        Q_EMIT QuitRequested(3);
+        return false;
+    }
+    m_view->Invalidate();
+    return true;
+}
+
+QRect CMainFrame::ComputeMainLayout()
+{
+    if (!m_services.pictures.LoadPictureSet(m_settings.pictureSet)) {
+        Q_EMIT QuitRequested(3);
+        return geometry();
+    }
+    const int viewHeight = m_view->ComputeLayout(m_settings.showStatistics != 0, m_settings.showKeyboard != 0,
+                                                 m_settings.showHands != 0);
+    // The view's client height plus its frame, the menu bar and anything else around it.
+    const int needed = viewHeight + (height() - m_view->contentsRect().height());
+    m_layoutHeight = needed;
+    setMinimumSize(kMinimumWidth, needed);
+    QRect rect = geometry();
+    if (height() < needed) {
+        resize(width(), needed);
+        rect.setHeight(needed);
+    }
+    m_view->Invalidate();
+    return rect;
+}
+
+// ---- Events
+
+void CMainFrame::keyPressEvent(QKeyEvent* event)
+{
+    const int byte = TypedCharacter::FromKey(event->key(), event->text());
+    if (byte >= 0)
+        m_engine->OnCharacter(static_cast<char>(byte));
+    event->accept();
+}
+
+void CMainFrame::keyReleaseEvent(QKeyEvent* event)
+{
+    event->accept();
+}
+
+void CMainFrame::focusInEvent(QFocusEvent* event)
+{
+    QMainWindow::focusInEvent(event);
+    SetFocused(true);
+}
+
+void CMainFrame::focusOutEvent(QFocusEvent* event)
+{
+    QMainWindow::focusOutEvent(event);
+    // Menus and their pop-ups take the keyboard for a moment; they pause the exercise too.
+    SetFocused(false);
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        SetFocused(false);
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (m_engine && m_engine->State().running)
+        ComputeMainLayout();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (m_closing) {
+        event->accept();
+        return;
+    }
+    m_engine->RecordProgress(false);
+    UserProfile& profile = UserProfile::Instance();
+    if (profile.FromDiskette()) {
+        const auto answer =
+            QMessageBox::question(this, DialogText::FromTable(128), DialogText::FromTable(32791),
+                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        if (answer == QMessageBox::Yes)
+            OnSaveToDiskette();
+    }
+    m_placement->SavePlacement();
+    profile.SaveUser(UserProfile::UsersFolder() + profile.Name(), false);
+    m_closing = true;
+    event->accept();
+}
+
+// ---- Commands
+
+void CMainFrame::OnChooseLesson()
+{
+    int chosen = -1;
+    const bool accepted = Modal([&] {
+        LessonSelectionDialog dialog(m_userName, this);
+        const bool ok = dialog.exec() == QDialog::Accepted;
+        chosen = dialog.ChosenLesson();
+        return ok;
+    });
+    if (!accepted)
+        return;
+    m_engine->RecordProgress(false);
+    m_engine->StartLesson(chosen);
+}
+
+void CMainFrame::OnLessonNote()
+{
+    const int lesson = m_engine->State().lessonIndex;
+    std::string text;
+    if (lesson < 0)
+        text = StringTable::Text(149);
+    else
+        text = StringTable::Text(146) + "\r\n" + LessonCatalog::Instance().LessonTitle(lesson);
+    ShowNote(text);
+}
+
+void CMainFrame::OnHelpTopics()
+{
+    const QString page = QString::fromStdString(ProgramFilePath("help", "index.html"));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+}
+
+void CMainFrame::OnSaveResults()
+{
+    const QString path = Modal([&] {
+        return QFileDialog::getSaveFileName(this, DialogText::FromTable(128), QStringLiteral("*.stat"),
+                                            QStringLiteral("Auswertung (*.stat)"));
+    });
+    if (!path.isEmpty())
+        ExerciseRecord::Instance().SaveStatistics(path.toStdString());
+}
+
+void CMainFrame::OnSaveToDiskette()
+{
+    Modal([&] { return QMessageBox::information(this, DialogText::FromTable(128), DialogText::FromTable(1056)); });
+    UserProfile& profile = UserProfile::Instance();
+    if (!profile.SaveToDiskette(profile.Name()))
+        Modal([&] {
+            ShowMessage(this, 32790);
+            return 0;
+        });
+}
+
+void CMainFrame::OnChangeUser()
+{
+    m_engine->RecordProgress(false);
+    m_engine->State().running = 0;
+    UserProfile& profile = UserProfile::Instance();
+    profile.SaveUser(UserProfile::UsersFolder() + profile.Name(), false);
+    m_placement->SavePlacement();
+
+    bool isNewUser = false;
+    const bool loggedIn = Modal([&] {
+        LoginDialog login(this);
+        const bool ok = login.exec() == QDialog::Accepted;
+        isNewUser = login.IsNewUser();
+        return ok;
+    });
+    if (!loggedIn) {
+        Q_EMIT QuitRequested(3);
+        return;
+    }
+    m_engine->StopExercise();
+    m_engine->State().qualificationRun = isNewUser ? 1 : 0;
+    m_userName = profile.Name();
+    m_engine->SetUserName(m_userName);
+    m_placement->SetSection(m_userName);
+    m_placement->RestorePlacement();
+    if (isNewUser) {
+        m_settings.Reset();
+        profile.SetSettingsLine(m_settings.ToLine());
+        m_engine->RunFirstTimeSetup();
+    } else {
+        m_settings.FromLine(profile.SettingsLine());
+    }
+    ApplyUserKeyboard();
+}
+
+void CMainFrame::OnAbout()
+{
+    Modal([&] {
+        QMessageBox::about(this, DialogText::FromTable(128),
+                           DialogText::FromTable(128) + QLatin1Char(' ') + DialogText::FromTable(119));
+        return 0;
+    });
+}

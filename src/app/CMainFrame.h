@@ -1,0 +1,145 @@
+#pragma once
+
+#include "exercise/ExerciseHost.h"
+#include "settings/AppSettings.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <memory>
+#include <string>
+
+class ExerciseClock;
+class ExerciseEngine;
+class KeyboardLayoutSwitcher;
+class KeyboardView;
+class PictureStore;
+class QAction;
+class SoundFeedback;
+class WindowPlacementStore;
+
+// The main window: menu, keyboard view, and the host of the exercise engine. Keystrokes,
+// focus changes and timer ticks go to the engine; the engine's requests for dialogs,
+// drawing, sounds and timers come back through ExerciseHost.
+class CMainFrame : public QMainWindow, public ExerciseHost
+{
+    Q_OBJECT
+
+public:
+    // What the application lends the main window for its whole life.
+    struct Services
+    {
+        PictureStore& pictures;
+        KeyboardLayoutSwitcher& layouts;
+        SoundFeedback& sounds;
+        ExerciseClock& clock;
+    };
+
+    // Menu command ids.
+    enum Command
+    {
+        kEndTest = 102,
+        kChooseLesson = 32772,
+        kShowResults = 32773,
+        kPractiseTextFile = 32775,
+        kSettings = 32776,
+        kLessonNote = 32778,
+        kHelpTopics = 32779,
+        kUserInformation = 32780,
+        kChangeUser = 32781,
+        kSaveResults = 32785,
+        kOpenResults = 32786,
+        kSaveToDiskette = 32788,
+        kAbout = 57664,
+        kExit = 57665,
+    };
+
+    static constexpr int kMinimumWidth = 550;
+    static constexpr int kDefaultLayoutHeight = 220;
+
+    CMainFrame(const std::string& userName, bool isNewUser, Services services, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // The last step of creating the window: a new user goes through the first-run setup,
+    // an existing one starts with the lesson choice.
+    void Start();
+
+    // Switches keyboard, lessons, input layout and picture set to the current user's.
+    // False when the picture set cannot be loaded (the program must end with code 3).
+    bool ApplyUserKeyboard();
+    QRect ComputeMainLayout();
+
+    ExerciseEngine& Engine() { return *m_engine; }
+    AppSettings& Settings() { return m_settings; }
+    KeyboardView* View() const { return m_view; }
+    QAction* CommandAction(int id) const;
+    void RunCommand(int id);
+
+    // ExerciseHost
+    void ShowNote(const std::string& text) override;
+    void ShowInformation(const std::string& text, int& option) override;
+    LessonEndResult RunLessonEndDialog(const std::string& userName, bool passed, int lessonNumber) override;
+    void RunUserInfoDialog() override;
+    WizardResult RunFirstTimeWizard(bool startAtTestPage) override;
+    void SetViewState(int column, int lineCount, int lineIndex, int lessonIndex, const std::string& errorMarks,
+                      const std::string& previousErrorMarks) override;
+    void UpdateAfterKeystroke(int column, int lineCount, int lineIndex, int lessonIndex,
+                              const std::string& errorMarks, int blinkingCursor, int cursorStyle) override;
+    void UpdateStatus(int elapsedSeconds, int speedPercent, int errorPercent) override;
+    void RedrawText() override;
+    void AnimateStatus() override;
+    void MetronomeFlash() override;
+    void RedrawKeyboardView() override;
+    void PlayGoodSound(int soundType) override;
+    void PlayBadSound(int soundType) override;
+    void MidiTick(const AppSettings& settings) override;
+    void StartTimer(int id, int periodMs) override;
+    void StopTimer(int id) override;
+    void EnterQualificationMenu() override;
+    void LeaveQualificationMenu() override;
+    void RecomputeLayout() override;
+    void ResetLayoutHeight() override;
+    void FocusMainWindow() override;
+
+Q_SIGNALS:
+    // The program must end with this exit code (a missing picture set, a cancelled
+    // change of user).
+    void QuitRequested(int exitCode);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void BuildMenu();
+    QAction* AddCommand(QMenu* menu, const QString& text, int id);
+    void SetFocused(bool focused);
+    // Runs a modal window with the exercise paused around it.
+    template <typename Function>
+    auto Modal(Function&& function);
+
+    void OnChooseLesson();
+    void OnLessonNote();
+    void OnHelpTopics();
+    void OnSaveResults();
+    void OnSaveToDiskette();
+    void OnChangeUser();
+    void OnAbout();
+
+    Services m_services;
+    AppSettings m_settings;
+    std::string m_userName;
+    std::unique_ptr<WindowPlacementStore> m_placement;
+    std::unique_ptr<ExerciseEngine> m_engine;
+    KeyboardView* m_view = nullptr;
+    QAction* m_endTestAction = nullptr;
+    QTimer m_displayTimer;
+    QTimer m_metronomeTimer;
+    int m_layoutHeight = kDefaultLayoutHeight;
+    bool m_focused = false;
+    bool m_closing = false;
+};
