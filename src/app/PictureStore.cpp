@@ -1,0 +1,151 @@
+#include "app/PictureStore.h"
+
+#include "pictures/PictureLoader.h"
+#include "resources/ProgramPaths.h"
+#include "resources/TextCodec.h"
+#include "settings/AppSettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QString>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+const char* const kPicturesFolder = "pictures";
+
+QString ToQString(const std::string& windows1250)
+{
+    return QString::fromStdString(TextCodec::ToUtf8(windows1250));
+}
+
+bool SameSetName(const std::string& a, const std::string& b)
+{
+    return ToQString(a).compare(ToQString(b), Qt::CaseInsensitive) == 0;
+}
+
+bool NameOrder(const std::string& a, const std::string& b)
+{
+    const int order = ToQString(a).compare(ToQString(b), Qt::CaseInsensitive);
+    return order != 0 ? order < 0 : a < b;
+}
+
+} // namespace
+
+PictureStore::PictureStore(Loader loader)
+    : m_loader(std::move(loader))
+{
+    if (!m_loader) {
+        m_loader = [](const std::string& path, QImage& picture) {
+            return PictureLoader::Load(path, picture);
+        };
+    }
+    FindPictureSets();
+}
+
+bool PictureStore::LoadStartPictures()
+{
+    for (const StartPicture slot : {StartPicture::Welcome, StartPicture::SmallWindow, StartPicture::Silent,
+                                    StartPicture::SecondWelcome}) {
+        QImage& picture = m_startPictures[static_cast<std::size_t>(slot)];
+        picture = QImage();
+        if (!m_loader(ProgramFilePath(kPicturesFolder, FileName(slot)), picture)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool PictureStore::LoadPictureSet(const std::string& name)
+{
+    // The name becomes part of a path: it must stay one folder inside pictures.
+    if (name.empty() || !AppSettings::IsSafePictureSet(name)) {
+        return false;
+    }
+    if (!m_loadedSetName.empty() && SameSetName(name, m_loadedSetName)) {
+        return true;
+    }
+    const std::string folder = std::string(kPicturesFolder) + '/' + TextCodec::ToUtf8(name);
+    for (int i = 0; i < kSetPictureCount; ++i) {
+        QImage& picture = m_setPictures[static_cast<std::size_t>(i)];
+        picture = QImage();
+        if (!m_loader(ProgramFilePath(folder, FileName(static_cast<SetPicture>(i))), picture)) {
+            return false;
+        }
+    }
+    m_loadedSetName = name;
+    return true;
+}
+
+const QImage& PictureStore::Picture(StartPicture slot) const
+{
+    return m_startPictures[static_cast<std::size_t>(slot)];
+}
+
+const QImage& PictureStore::Picture(SetPicture slot) const
+{
+    return m_setPictures[static_cast<std::size_t>(slot)];
+}
+
+FrameStripPainter::MovieSlots PictureStore::MovieSlots() const
+{
+    FrameStripPainter::MovieSlots movies{};
+    for (std::size_t n = 0; n < movies.size(); ++n) {
+        movies[n] = &m_setPictures[static_cast<std::size_t>(SetPicture::Movie1) + n];
+    }
+    return movies;
+}
+
+std::string PictureStore::FileName(StartPicture slot)
+{
+    switch (slot) {
+    case StartPicture::Welcome:
+        return "wellcome.jpg";
+    case StartPicture::SecondWelcome:
+        return "wellcome2.jpg";
+    case StartPicture::SmallWindow:
+        return "SmallWindow.jpg";
+    case StartPicture::Silent:
+        return "Silent.jpg";
+    }
+    return {};
+}
+
+std::string PictureStore::FileName(SetPicture slot)
+{
+    switch (slot) {
+    case SetPicture::HandsBackground:
+        return "HandsBG.jpg";
+    case SetPicture::StatisticsBackground:
+        return "StatBG.jpg";
+    case SetPicture::Background:
+        return "Background.jpg";
+    default:
+        return "Movie" + std::to_string(static_cast<int>(slot) - static_cast<int>(SetPicture::Movie1) + 1) +
+               ".jpg";
+    }
+}
+
+void PictureStore::FindPictureSets()
+{
+    m_setNames.clear();
+    const std::string path = ProgramFilePath(kPicturesFolder, std::string());
+    if (path.empty()) {
+        return;
+    }
+    const QDir pictures(QFile::decodeName(QByteArray::fromStdString(path)));
+    const QStringList folders = pictures.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& folder : folders) {
+        const std::string utf8 = folder.toStdString();
+        const std::string name = TextCodec::FromUtf8(utf8);
+        // A name that does not come back unchanged would name another folder.
+        if (name.empty() || TextCodec::ToUtf8(name) != utf8 || !AppSettings::IsSafePictureSet(name)) {
+            continue;
+        }
+        m_setNames.push_back(name);
+    }
+    // The file system lists folders in no fixed order.
+    std::sort(m_setNames.begin(), m_setNames.end(), NameOrder);
+}

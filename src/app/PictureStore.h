@@ -1,0 +1,91 @@
+#pragma once
+
+#include "pictures/FrameStripPainter.h"
+
+#include <QImage>
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+// The application's pictures: four fixed ones from the pictures folder, loaded once at
+// start-up, and the eleven of the picture set in use (a sub-folder of pictures), replaced
+// when another set is chosen. Set names are Windows-1250 text, as in the settings line.
+class PictureStore
+{
+public:
+    enum class StartPicture
+    {
+        Welcome,       // wellcome.jpg: the welcome screen, and the animation's canvas
+        SecondWelcome, // wellcome2.jpg: the keyboard window while no exercise runs
+        SmallWindow,   // SmallWindow.jpg: settings page of the main window
+        Silent,        // Silent.jpg: settings page for no sound
+    };
+    static constexpr int kStartPictureCount = 4;
+
+    // In loading order.
+    enum class SetPicture
+    {
+        HandsBackground,      // HandsBG.jpg
+        StatisticsBackground, // StatBG.jpg
+        Movie1,               // Movie1.jpg … Movie8.jpg: the status animation's strips
+        Movie2,
+        Movie3,
+        Movie4,
+        Movie5,
+        Movie6,
+        Movie7,
+        Movie8,
+        Background, // Background.jpg
+    };
+    static constexpr int kSetPictureCount = 11;
+
+    // The program ends with this code when the user's picture set cannot be loaded.
+    static constexpr int kMissingSetExitCode = 3;
+
+    // Loads `path` into `picture`; false, with `picture` null, on failure.
+    using Loader = std::function<bool(const std::string& path, QImage& picture)>;
+
+    // Finds the picture-set list now. Without a loader, pictures load through
+    // PictureLoader::Load, which tells the user what went wrong with a file.
+    explicit PictureStore(Loader loader = {});
+
+    // wellcome.jpg, SmallWindow.jpg, Silent.jpg, wellcome2.jpg in this order, stopping at
+    // the first that fails. The caller shows message 503 and ends the program on false.
+    bool LoadStartPictures();
+
+    // True at once when `name` is the loaded set in any letter case. Otherwise replaces
+    // the set's pictures one by one in loading order and remembers the name. At the
+    // first file that fails: false, the pictures replaced so far stay, the failed slot is
+    // null, the later slots keep the old set's pictures and the loaded name stays. An
+    // empty name or one that leaves the pictures folder fails without loading anything.
+    bool LoadPictureSet(const std::string& name);
+
+    const QImage& Picture(StartPicture slot) const;
+    const QImage& Picture(SetPicture slot) const;
+
+    // `[n]` is the slot of Movie<n + 1>.jpg, for the status animation. The pointers stay
+    // valid for the store's life and see every set loaded later.
+    FrameStripPainter::MovieSlots MovieSlots() const;
+
+    // Empty until a set has loaded completely.
+    const std::string& LoadedSetName() const { return m_loadedSetName; }
+
+    // Names of the sub-folders of pictures, sorted by name without regard to case.
+    // Folders whose names have no Windows-1250 form are left out: they could not be
+    // stored in the settings line.
+    const std::vector<std::string>& PictureSetNames() const { return m_setNames; }
+
+    static std::string FileName(StartPicture slot);
+    static std::string FileName(SetPicture slot);
+
+private:
+    void FindPictureSets();
+
+    Loader m_loader;
+    std::array<QImage, kStartPictureCount> m_startPictures;
+    std::array<QImage, kSetPictureCount> m_setPictures;
+    std::string m_loadedSetName;
+    std::vector<std::string> m_setNames;
+};

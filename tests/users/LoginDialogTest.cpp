@@ -1,0 +1,331 @@
+#include "UserDialogTestFolder.h"
+#include "app/ModalRun.h"
+#include "widgets/DialogFont.h"
+#include "widgets/QtTestEnvironment.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+using Messages = std::vector<int>;
+
+class LoginDialogTest : public UserDialogTestFolder
+{
+protected:
+    static QLineEdit* Edit(const LoginDialog& dialog, int id)
+    {
+        return qobject_cast<QLineEdit*>(dialog.Control(id));
+    }
+
+    static QListWidget* List(const LoginDialog& dialog)
+    {
+        return qobject_cast<QListWidget*>(dialog.Control(LoginDialog::kUserListId));
+    }
+
+    static QStringList ListedNames(const LoginDialog& dialog)
+    {
+        QStringList names;
+        for (int row = 0; row < List(dialog)->count(); ++row)
+            names.append(List(dialog)->item(row)->text());
+        return names;
+    }
+
+    static void Click(const LoginDialog& dialog, int id)
+    {
+        QTest::mouseClick(qobject_cast<QPushButton*>(dialog.Control(id)), Qt::LeftButton);
+    }
+};
+
+TEST_F(LoginDialogTest, OpensWithTheTemplatesControlsAndAnEmptyList)
+{
+    LoginDialog dialog;
+    EXPECT_EQ(
+        RunModal(dialog,
+                 [&] {
+                     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Geben Sie Ihren Namen ein."));
+                     EXPECT_EQ(qobject_cast<QLabel*>(dialog.Control(LoginDialog::kNameLabelId))->text(),
+                               QStringLiteral("Name:"));
+                     EXPECT_EQ(qobject_cast<QLabel*>(dialog.Control(LoginDialog::kPasswordLabelId))->text(),
+                               QStringLiteral("Kennwort:"));
+                     EXPECT_EQ(qobject_cast<QPushButton*>(dialog.Control(LoginDialog::kContinueId))->text(),
+                               QStringLiteral("&Weiter"));
+                     EXPECT_EQ(qobject_cast<QPushButton*>(dialog.Control(LoginDialog::kEndId))->text(),
+                               QStringLiteral("En&de"));
+                     EXPECT_EQ(qobject_cast<QPushButton*>(dialog.Control(LoginDialog::kDisketteId))->text(),
+                               QStringLiteral("&Einstellungen von Diskette laden"));
+                     EXPECT_FALSE(dialog.Control(LoginDialog::kConfirmationLabelId)->isVisible());
+                     EXPECT_FALSE(dialog.Control(LoginDialog::kConfirmationId)->isVisible());
+                     EXPECT_EQ(Edit(dialog, LoginDialog::kPasswordId)->echoMode(), QLineEdit::Password);
+                     EXPECT_EQ(Edit(dialog, LoginDialog::kConfirmationId)->echoMode(), QLineEdit::Password);
+                     EXPECT_EQ(List(dialog)->count(), 0);
+                     EXPECT_EQ(List(dialog)->currentRow(), -1);
+                     EXPECT_TRUE(Edit(dialog, LoginDialog::kNameId)->text().isEmpty());
+                     EXPECT_EQ(dialog.Control(LoginDialog::kNameId)->font(), DialogFont::Font());
+                     // The login picture of the installation is not there: the box stays empty.
+                     EXPECT_TRUE(
+                         qobject_cast<QLabel*>(dialog.Control(LoginDialog::kPictureId))->pixmap().isNull());
+                     QTest::keyClick(&dialog, Qt::Key_Escape);
+                 }),
+        QDialog::Rejected);
+    EXPECT_FALSE(dialog.isNewUser);
+    EXPECT_TRUE(dialog.ShownMessages().empty());
+    EXPECT_EQ(dialog.Control(4711), nullptr);
+}
+
+TEST_F(LoginDialogTest, ListsUsersInReverseScanOrderWithTheNewestChosen)
+{
+    for (const char* name : {"Anna", "Ann", "Bert"})
+        WritePlainUser(name, "geheim");
+    SetWriteTime(Users() + "Anna.dat", 1);
+    SetWriteTime(Users() + "Ann.dat", 3);
+    SetWriteTime(Users() + "Bert.dat", 2);
+
+    LoginDialog dialog;
+    RunModal(dialog, [&] { dialog.reject(); });
+
+    QStringList expected;
+    for (const std::string& name : UserProfile::Instance().UserNames())
+        expected.prepend(QString::fromStdString(name));
+    EXPECT_EQ(ListedNames(dialog), expected);
+    // "Anna" would be found first by a search for the prefix "Ann".
+    ASSERT_NE(List(dialog)->currentItem(), nullptr);
+    EXPECT_EQ(List(dialog)->currentItem()->text(), QStringLiteral("Ann"));
+    EXPECT_EQ(Edit(dialog, LoginDialog::kNameId)->text(), QStringLiteral("Ann"));
+    EXPECT_TRUE(Edit(dialog, LoginDialog::kPasswordId)->text().isEmpty());
+}
+
+TEST_F(LoginDialogTest, OldPlainPasswordLogsInAfterAWrongOneAndIsHashed)
+{
+    WritePlainUser("Anna", "geheim");
+    LoginDialog::SetNextAnswer(QStringLiteral("Anna"), QStringLiteral("Geheim"), {});
+    LoginDialog::SetNextAnswer(QStringLiteral("Anna"), QStringLiteral("falsch"), {});
+    LoginDialog::SetNextAnswer(QStringLiteral("anna"), QStringLiteral("geheim"), {});
+    LoginDialog dialog;
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_EQ(dialog.ShownMessages(), (Messages{113, 113}));
+    EXPECT_FALSE(dialog.isNewUser);
+    EXPECT_FALSE(LoginDialog::HasNextAnswer());
+
+    const UserProfile& profile = UserProfile::Instance();
+    EXPECT_EQ(profile.Name(), "Anna");
+    EXPECT_EQ(profile.KeyboardId(), "00000407");
+    EXPECT_TRUE(profile.Password().starts_with("$argon2id$"));
+    EXPECT_TRUE(profile.IsDirty());
+}
+
+TEST_F(LoginDialogTest, NewAccountNeedsFourCharactersTypedTwice)
+{
+    WritePlainUser("Anna", "geheim");
+    LoginDialog::SetNextAnswer(QStringLiteral("Neu"), QStringLiteral("abc"), {});
+    LoginDialog::SetNextAnswer(QStringLiteral("Neu"), QStringLiteral("abcd"), {});
+    LoginDialog dialog;
+    EXPECT_EQ(dialog.exec(), QDialog::Rejected); // the answers ran out with the dialog open
+    EXPECT_EQ(dialog.ShownMessages(), (Messages{140, 139}));
+    EXPECT_TRUE(dialog.isNewUser);
+    EXPECT_FALSE(dialog.Control(LoginDialog::kNameId)->isEnabled());
+    EXPECT_FALSE(dialog.Control(LoginDialog::kConfirmationId)->isHidden());
+    EXPECT_FALSE(dialog.Control(LoginDialog::kConfirmationLabelId)->isHidden());
+
+    LoginDialog::SetNextAnswer(QStringLiteral("Neu"), QStringLiteral("abcd"), QStringLiteral("abce"));
+    LoginDialog::SetNextAnswer(QStringLiteral("Neu"), QStringLiteral("abcd"), QStringLiteral("abcd"));
+    LoginDialog again;
+    EXPECT_EQ(again.exec(), QDialog::Accepted);
+    EXPECT_EQ(again.ShownMessages(), (Messages{139}));
+    EXPECT_TRUE(again.isNewUser);
+
+    UserProfile& profile = UserProfile::Instance();
+    EXPECT_EQ(profile.Name(), "Neu");
+    EXPECT_TRUE(profile.KeyboardId().empty());
+    EXPECT_EQ(profile.ProgressCount(), 0);
+    EXPECT_TRUE(profile.IsDirty());
+    EXPECT_EQ(profile.UserNames().back(), "Neu");
+    ASSERT_TRUE(profile.SaveUser(Users() + "Neu", false));
+
+    // The account exists now; its hashed password logs in.
+    LoginDialog::SetNextAnswer(QStringLiteral("Neu"), QStringLiteral("abcd"), {});
+    LoginDialog existing;
+    EXPECT_EQ(existing.exec(), QDialog::Accepted);
+    EXPECT_FALSE(existing.isNewUser);
+    EXPECT_TRUE(existing.ShownMessages().empty());
+}
+
+TEST_F(LoginDialogTest, AnUnreadableUserFileMakesANewAccount)
+{
+    WriteLines(Users() + "Eva.dat", {"Adam", "abcd"});
+    LoginDialog::SetNextAnswer(QStringLiteral("Eva"), QStringLiteral("abcd"), {});
+    LoginDialog dialog;
+    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
+    EXPECT_EQ(dialog.ShownMessages(), (Messages{139}));
+    EXPECT_TRUE(dialog.isNewUser);
+}
+
+TEST_F(LoginDialogTest, NamesKeepOnlyPlainLettersDigitsAndBlanksAndNeedTwoCharacters)
+{
+    WritePlainUser("Jrg", "geheim");
+    LoginDialog::SetNextAnswer(QStringLiteral("Jörg"), QStringLiteral("geheim"), {});
+    LoginDialog::SetNextAnswer(QStringLiteral("../x"), QStringLiteral("geheim"), {});
+    LoginDialog::SetNextAnswer(QStringLiteral("J"), QStringLiteral("geheim"), {});
+    LoginDialog::SetNextAnswer(QStringLiteral("äö"), QStringLiteral("geheim"), {});
+    LoginDialog dialog;
+    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
+    EXPECT_EQ(dialog.ShownMessages(), (Messages{507, 507, 141, 507}));
+    EXPECT_TRUE(Edit(dialog, LoginDialog::kNameId)->text().isEmpty());
+    EXPECT_TRUE(UserProfile::Instance().Name().empty()); // no user was looked up
+
+    // A clean name goes on to the password check.
+    LoginDialog::SetNextAnswer(QStringLiteral("Jö rg"), QStringLiteral("falsch"), {});
+    LoginDialog::SetNextAnswer(QStringLiteral("Jrg"), QStringLiteral("falsch"), {});
+    LoginDialog again;
+    EXPECT_EQ(again.exec(), QDialog::Rejected);
+    EXPECT_EQ(again.ShownMessages(), (Messages{507, 113}));
+    EXPECT_EQ(UserProfile::Instance().Name(), "Jrg");
+}
+
+TEST_F(LoginDialogTest, NameAndPasswordTakeTenCharactersTheConfirmationMore)
+{
+    LoginDialog::SetNextAnswer(QStringLiteral("Abcdefghijklmno"), QStringLiteral("1234567890123"),
+                               QStringLiteral("1234567890123"));
+    LoginDialog dialog;
+    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
+    EXPECT_EQ(Edit(dialog, LoginDialog::kNameId)->text(), QStringLiteral("Abcdefghij"));
+    EXPECT_EQ(Edit(dialog, LoginDialog::kPasswordId)->text(), QStringLiteral("1234567890"));
+    // Thirteen characters never match a password of ten.
+    EXPECT_EQ(dialog.ShownMessages(), (Messages{139}));
+    EXPECT_EQ(UserProfile::Instance().Name(), "Abcdefghij");
+
+    LoginDialog typed;
+    RunModal(typed, [&] {
+        QLineEdit* name = Edit(typed, LoginDialog::kNameId);
+        name->setFocus();
+        QTest::keyClicks(name, QStringLiteral("Abcdefghijklmno"));
+        EXPECT_EQ(name->text(), QStringLiteral("Abcdefghij"));
+        typed.reject();
+    });
+}
+
+TEST_F(LoginDialogTest, LeavingTheNameFieldCleansItWithAMessage)
+{
+    LoginDialog dialog;
+    MessageBoxAnswerer answerer;
+    RunModal(dialog, [&] {
+        QLineEdit* name = Edit(dialog, LoginDialog::kNameId);
+        name->setText(QStringLiteral("Jürgen"));
+        QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(name, &leave);
+        EXPECT_EQ(name->text(), QStringLiteral("Jrgen"));
+        dialog.reject();
+    });
+    EXPECT_EQ(dialog.ShownMessages(), (Messages{507}));
+    EXPECT_EQ(answerer.captions, QStringList{QStringLiteral("Tippwerk")});
+    EXPECT_EQ(answerer.texts,
+              QStringList{QStringLiteral("Für den Benutzernamen bitte nur einfache Buchstaben "
+                                         "ohne Umlaute und Zahlen verwenden.")});
+}
+
+TEST_F(LoginDialogTest, ChoosingAListedUserLeavesNewUserMode)
+{
+    WritePlainUser("Anna", "geheim");
+    LoginDialog dialog;
+    const int result = RunModal(dialog, [&] {
+        Edit(dialog, LoginDialog::kNameId)->setText(QStringLiteral("Neu"));
+        Edit(dialog, LoginDialog::kPasswordId)->setText(QStringLiteral("abcd"));
+        InformationBox::SetNextAnswer(InformationBox::kContinueId);
+        Click(dialog, LoginDialog::kContinueId);
+        EXPECT_TRUE(dialog.isNewUser);
+        EXPECT_TRUE(dialog.Control(LoginDialog::kConfirmationId)->isVisible());
+        EXPECT_EQ(dialog.focusWidget(), dialog.Control(LoginDialog::kConfirmationId));
+        EXPECT_FALSE(dialog.Control(LoginDialog::kNameId)->isEnabled());
+
+        // Anna is listed and already current: a click on her still counts as a choice.
+        QListWidget* list = List(dialog);
+        const QRect row = list->visualItemRect(list->item(0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+        EXPECT_FALSE(dialog.isNewUser);
+        EXPECT_EQ(Edit(dialog, LoginDialog::kNameId)->text(), QStringLiteral("Anna"));
+        EXPECT_TRUE(dialog.Control(LoginDialog::kNameId)->isEnabled());
+        EXPECT_FALSE(dialog.Control(LoginDialog::kConfirmationId)->isVisible());
+        EXPECT_FALSE(dialog.Control(LoginDialog::kConfirmationLabelId)->isVisible());
+        EXPECT_TRUE(Edit(dialog, LoginDialog::kConfirmationId)->text().isEmpty());
+        EXPECT_TRUE(Edit(dialog, LoginDialog::kPasswordId)->text().isEmpty());
+        EXPECT_EQ(dialog.focusWidget(), list);
+
+        Edit(dialog, LoginDialog::kPasswordId)->setText(QStringLiteral("geheim"));
+        QTest::keyClick(&dialog, Qt::Key_Return);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_FALSE(dialog.isNewUser);
+    EXPECT_EQ(dialog.ShownMessages(), (Messages{139}));
+    EXPECT_EQ(UserProfile::Instance().Name(), "Anna");
+}
+
+TEST_F(LoginDialogTest, DisketteUsersAreListedAndCopiedAtLogin)
+{
+    const std::string diskette = m_root + "stick/Tippwerk/";
+    std::filesystem::create_directories(diskette);
+    ::setenv("TIPPWERK_DISKETTE", diskette.c_str(), 1);
+    WritePlainUser("Anna", "geheim");
+    WritePlainUser("Dora", "dora1", diskette);
+
+    LoginDialog dialog;
+    MessageBoxAnswerer answerer;
+    const int result = RunModal(dialog, [&] {
+        Edit(dialog, LoginDialog::kNameId)->setText(QStringLiteral("Neu"));
+        Edit(dialog, LoginDialog::kPasswordId)->setText(QStringLiteral("abcd"));
+        InformationBox::SetNextAnswer(InformationBox::kContinueId);
+        Click(dialog, LoginDialog::kContinueId);
+        ASSERT_TRUE(dialog.isNewUser);
+
+        Click(dialog, LoginDialog::kDisketteId);
+        EXPECT_TRUE(dialog.FromDiskette());
+        EXPECT_EQ(ListedNames(dialog), QStringList{QStringLiteral("Dora")});
+        EXPECT_EQ(Edit(dialog, LoginDialog::kNameId)->text(), QStringLiteral("Dora"));
+        // The pending new account went with the old list.
+        EXPECT_FALSE(dialog.isNewUser);
+        EXPECT_TRUE(dialog.Control(LoginDialog::kNameId)->isEnabled());
+        Edit(dialog, LoginDialog::kPasswordId)->setText(QStringLiteral("dora1"));
+        Click(dialog, LoginDialog::kContinueId);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(dialog.ShownMessages(), (Messages{139, 1056}));
+    EXPECT_EQ(answerer.texts,
+              QStringList{QStringLiteral("Legen Sie eine Diskette ein und klicken Sie auf OK.")});
+    EXPECT_TRUE(UserProfile::Instance().FromDiskette());
+    EXPECT_TRUE(std::filesystem::exists(Users() + "Dora.dat"));
+}
+
+TEST_F(LoginDialogTest, AnEmptyDisketteLeavesTheLocalUsers)
+{
+    ::setenv("TIPPWERK_DISKETTE", (m_root + "empty/").c_str(), 1);
+    WritePlainUser("Anna", "geheim");
+    LoginDialog dialog;
+    MessageBoxAnswerer answerer;
+    RunModal(dialog, [&] {
+        Click(dialog, LoginDialog::kDisketteId);
+        dialog.reject();
+    });
+    EXPECT_EQ(dialog.ShownMessages(), (Messages{1056, 32790}));
+    EXPECT_EQ(answerer.texts.size(), 2);
+    EXPECT_FALSE(dialog.FromDiskette());
+    EXPECT_EQ(ListedNames(dialog), QStringList{QStringLiteral("Anna")});
+    EXPECT_EQ(Edit(dialog, LoginDialog::kNameId)->text(), QStringLiteral("Anna"));
+}
+
+TEST_F(LoginDialogTest, TheInstalledLoginPictureIsShown)
+{
+    std::filesystem::create_directory(m_root + "pictures");
+    std::filesystem::copy_file(std::string(TIPPWERK_SOURCE_DIR) + "/data/pictures/Login.jpg",
+                               m_root + "pictures/Login.jpg");
+    LoginDialog::SetNextAnswer({}, {}, {}, false);
+    LoginDialog dialog;
+    dialog.exec();
+    const QPixmap picture = qobject_cast<QLabel*>(dialog.Control(LoginDialog::kPictureId))->pixmap();
+    EXPECT_FALSE(picture.isNull());
+    EXPECT_LE(picture.width(), 150);
+    EXPECT_LE(picture.height(), 200);
+}
+
+} // namespace
