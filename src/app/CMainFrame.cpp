@@ -45,6 +45,22 @@ std::string ToBytes(const QString& text)
     return TextCodec::FromUtf8(text.toStdString());
 }
 
+// The view draws from the application's picture slots, so another picture set shows up
+// as soon as it is loaded.
+KeyboardViewPictures ViewPictures(const PictureStore& store)
+{
+    using Set = PictureStore::SetPicture;
+    KeyboardViewPictures pictures;
+    pictures.welcome = &store.Picture(PictureStore::StartPicture::SecondWelcome);
+    pictures.animationCanvas = &store.Picture(PictureStore::StartPicture::Welcome);
+    pictures.handsBackground = &store.Picture(Set::HandsBackground);
+    pictures.statusBackground = &store.Picture(Set::StatisticsBackground);
+    pictures.background = &store.Picture(Set::Background);
+    for (int i = 0; i < 8; ++i)
+        pictures.movies[static_cast<size_t>(i)] = &store.Picture(static_cast<Set>(static_cast<int>(Set::Movie1) + i));
+    return pictures;
+}
+
 void ShowMessage(QWidget* parent, int stringId)
 {
     QMessageBox::information(parent, DialogText::FromTable(128), DialogText::FromTable(stringId));
@@ -66,9 +82,7 @@ CMainFrame::CMainFrame(const std::string& userName, bool isNewUser, Services ser
 
     m_view = new KeyboardView(this);
     m_view->setFocusPolicy(Qt::NoFocus);
-    KeyboardViewPictures pictures = m_services.pictures.ViewPictures();
-    m_view->SetPictures(pictures);
-    m_view->SetWelcomeSoundPlayer([this](const std::string& path) { m_services.sounds.PlayFile(path); });
+    m_view->SetPictures(ViewPictures(m_services.pictures));
     setCentralWidget(m_view);
     BuildMenu();
 
@@ -537,7 +551,7 @@ void CMainFrame::OnChangeUser()
     const bool loggedIn = Modal([&] {
         LoginDialog login(this);
         const bool ok = login.exec() == QDialog::Accepted;
-        isNewUser = login.IsNewUser();
+        isNewUser = login.isNewUser;
         return ok;
     });
     if (!loggedIn) {

@@ -1,7 +1,6 @@
-#include <cstdio>
+#include "app/TypingApplication.h"
 
-int main()
+int main(int argc, char** argv)
 {
-    std::puts("Tippwerk: the data files are built; the program windows come with the next release.");
-    return 0;
+    return TypingApplication::Run(argc, argv);
 }

@@ -1,0 +1,64 @@
+#include "app/TypingApplication.h"
+
+#include "app/CMainFrame.h"
+#include "app/PictureStore.h"
+#include "app/WelcomeScreen.h"
+#include "exercise/SystemExerciseClock.h"
+#include "feedback/SoundFeedback.h"
+#include "keyboard/KeyboardLayoutSwitcher.h"
+#include "pictures/PictureMessages.h"
+#include "users/LoginDialog.h"
+#include "users/UserProfile.h"
+#include "widgets/DialogFont.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+#include <optional>
+
+int TypingApplication::Run(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setApplicationName(QStringLiteral("Tippwerk"));
+    QApplication::setOrganizationName(QStringLiteral("tvr SOFTWARE"));
+    QApplication::setQuitOnLastWindowClosed(true);
+
+    PictureStore pictures;
+    if (!pictures.LoadStartPictures()) {
+        PictureMessages::ShowMissingPicture(nullptr);
+        return 1;
+    }
+    DialogFont::Font();
+
+    if (const int code = RunWelcomeScreen(pictures); code != 0)
+        return code;
+
+    UserProfile::InstallAsCourseProvider();
+    LoginDialog login;
+    if (login.exec() != QDialog::Accepted)
+        return 0;
+
+    SystemExerciseClock clock;
+    SoundFeedback sounds;
+    std::unique_ptr<KeyboardLayoutSwitcher> layouts = KeyboardLayoutSwitcher::ForThisSession();
+
+    std::optional<int> quitCode;
+    int result = 0;
+    {
+        CMainFrame frame(UserProfile::Instance().Name(), login.isNewUser != 0,
+                         CMainFrame::Services{pictures, *layouts, sounds, clock});
+        QObject::connect(&frame, &CMainFrame::QuitRequested, &frame, [&](int code) {
+            quitCode = code;
+            QApplication::exit(code);
+        });
+        frame.show();
+        frame.Start();
+        result = quitCode ? *quitCode : QApplication::exec();
+        if (quitCode)
+            result = *quitCode;
+    }
+    layouts->Restore();
+    UserProfile& profile = UserProfile::Instance();
+    profile.SaveUser(UserProfile::UsersFolder() + profile.Name(), false);
+    return result;
+}
