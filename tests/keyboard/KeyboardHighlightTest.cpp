@@ -1,6 +1,10 @@
 // The blinking key and finger of the next character, drawn by inversion.
 #include "KeyboardViewFixture.h"
 
+#include "exercise/LineFile.h"
+
+#include <unistd.h>
+
 namespace {
 
 class KeyboardHighlightTest : public KeyboardViewFixture
@@ -159,18 +163,44 @@ TEST_F(KeyboardHighlightTest, UnknownCharacterAndEndOfLineHighlightNothing)
     EXPECT_TRUE(Unchanged(HandsArea()));
 }
 
-TEST_F(KeyboardHighlightTest, BrokenHandsFileShowsTheErrorInsteadOfFingers)
+// A program folder with the installed German keyboard and the given hands file lines
+// (none: no hands file at all).
+class OwnHandsTest : public KeyboardViewFixture
 {
-    // A program folder whose hands file is missing: the view keeps working.
-    const auto folder = std::filesystem::temp_directory_path() / "tippwerk-kbview-nohands";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder / "config");
-    std::filesystem::copy_file(std::string(TIPPWERK_INSTALL_DIR) + "/config/00000407.kdd",
-                               folder / "config" / "00000407.kdd");
-    std::filesystem::copy_file(std::string(TIPPWERK_INSTALL_DIR) + "/config/0407.odd",
-                               folder / "config" / "0407.odd");
-    ProgramPaths::SetProgramFolderForTesting(folder.string());
-    MakeView(800, 600);
+protected:
+    void TearDown() override
+    {
+        KeyboardViewFixture::TearDown();
+        std::filesystem::remove_all(m_folder);
+    }
+
+    void UseHands(const std::vector<std::string>& lines)
+    {
+        m_folder =
+            std::filesystem::temp_directory_path() / ("tippwerk-kbview-hands-" + std::to_string(::getpid()));
+        std::filesystem::remove_all(m_folder);
+        std::filesystem::create_directories(m_folder / "config");
+        for (const char* file : {"00000407.kdd", "0407.odd"}) {
+            std::filesystem::copy_file(std::string(TIPPWERK_INSTALL_DIR) + "/config/" + file,
+                                       m_folder / "config" / file);
+        }
+        if (!lines.empty()) {
+            LineFile hands;
+            for (const std::string& line : lines) {
+                hands.AddLine(line);
+            }
+            ASSERT_TRUE(hands.SaveLines((m_folder / "config" / "hands.ddd").string()));
+        }
+        ProgramPaths::SetProgramFolderForTesting(m_folder.string());
+        MakeView(800, 600);
+    }
+
+    std::filesystem::path m_folder;
+};
+
+TEST_F(OwnHandsTest, BrokenHandsFileShowsTheErrorInsteadOfFingers)
+{
+    UseHands({});
     StartLine("a");
     EXPECT_FALSE(m_view->Hands().IsComplete());
     // The error text, black on white, at the hands' top-left.
@@ -187,7 +217,23 @@ TEST_F(KeyboardHighlightTest, BrokenHandsFileShowsTheErrorInsteadOfFingers)
     Update(0);
     EXPECT_TRUE(Inverted(KeyCore(KeyIndex("a"))));
     EXPECT_TRUE(Unchanged(HandsArea()));
-    std::filesystem::remove_all(folder);
+}
+
+TEST_F(OwnHandsTest, OutlinesFarOutsideTheWindowAreDrawnAndTakenAwayAtOnce)
+{
+    std::vector<std::string> lines;
+    for (int finger = 0; finger < 10; ++finger) {
+        // A thin line and a wide one running two billion units to the right.
+        lines.insert(lines.end(), {"10:50:0:0:0:0:0:", "2000000000:-2000000000:1:0:0:0:0:",
+                                   "10:50:0:1:0:0:0:", "-2000000000:60:1:100000:0:0:0:", "END"});
+    }
+    UseHands(lines);
+    StartLine("a");
+    ASSERT_TRUE(m_view->Hands().IsComplete());
+    Update(0);
+    EXPECT_FALSE(ChangedWithin(HandsArea()).isEmpty());
+    Update(0);
+    EXPECT_TRUE(Unchanged(HandsArea()));
 }
 
 } // namespace
