@@ -248,6 +248,10 @@ void KeyboardView::MetronomeFlash()
         return;
     }
     EnsureScreen();
+    // The flash is shown between its two drawings; a repaint then must not wipe the first.
+    if (m_fullRepaintDue) {
+        FullRepaint();
+    }
     QRect touched;
     for (int pass = 0; pass < 2; ++pass) {
         {
@@ -332,6 +336,11 @@ void KeyboardView::PlayWelcomeSoundLater()
 void KeyboardView::Flush(const QRect& rect)
 {
     if (rect.isEmpty() || !isVisible()) {
+        return;
+    }
+    // A full repaint still to come must reach the whole window.
+    if (m_fullRepaintDue) {
+        update();
         return;
     }
     const QRect client = contentsRect();

@@ -276,6 +276,14 @@ TEST_F(KeyboardViewTest, ShownViewCopiesItsScreenToTheWindow)
     Update(0);
     const QImage grabbed = view.grab(view.contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(grabbed, Screen());
+
+    // A metronome beat just before a due repaint leaves no line behind.
+    view.Invalidate();
+    view.MetronomeFlash();
+    QCoreApplication::processEvents();
+    const QImage afterFlash = Screen().copy();
+    view.PaintAll();
+    EXPECT_EQ(afterFlash, Screen());
 }
 
 } // namespace
