@@ -1,0 +1,152 @@
+#include "keyboard/KeyboardPainter.h"
+
+#include "keyboard/InversionScope.h"
+#include "keyboard/KeyboardLayout.h"
+#include "keyboard/ViewColours.h"
+#include "keyboard/ViewText.h"
+#include "pictures/PictureBlitter.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+int Trunc(double value)
+{
+    return static_cast<int>(value);
+}
+
+QString Label(char character)
+{
+    return ViewText::ToDisplay(std::string(1, character));
+}
+
+QRect Bounds(const KeyboardKey::PixelRect& rect)
+{
+    return QRect(QPoint(std::min(rect.left, rect.right), std::min(rect.top, rect.bottom)),
+                 QPoint(std::max(rect.left, rect.right), std::max(rect.top, rect.bottom)));
+}
+
+} // namespace
+
+KeyboardPainter::KeyboardPainter(QPainter& painter, const ViewLayout& layout)
+    : m_painter(painter)
+    , m_layout(layout)
+{}
+
+QPainterPath KeyboardPainter::KeyShape(const KeyboardKey::PixelRect& rect)
+{
+    QPainterPath path;
+    const QRectF area =
+        QRectF(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top).normalized();
+    if (area.isEmpty()) {
+        return path;
+    }
+    const double radius = std::max(0, rect.corner) / 2.0;
+    path.addRoundedRect(area, radius, radius);
+    return path;
+}
+
+void KeyboardPainter::DrawKeyboard(const KeyboardLayout& keys, const QImage* background)
+{
+    const int top = m_layout.keyboardTop;
+    const int bottom = m_layout.keyboardBottom;
+    const int height = bottom - top;
+    const int right = m_layout.rightEdge + ViewLayout::Margin;
+    const int l = (m_layout.rightEdge + ViewLayout::Margin - 3 * height) / 2;
+    const int boardRight = m_layout.rightEdge - l + ViewLayout::Margin;
+    if (boardRight > l) {
+        m_painter.fillRect(QRect(l, top, boardRight - l, height), ViewColours::Grey());
+    }
+    if (background != nullptr) {
+        PictureBlitter blitter(m_painter);
+        blitter.TilePicture(*background, 0, top, l, bottom);
+        blitter.TilePicture(*background, boardRight, top, right, bottom);
+    }
+    m_touched |= QRect(0, top, right, height);
+
+    KeyboardKey key;
+    for (int index = 0; keys.GetKey(index, key); ++index) {
+        DrawKey(key);
+    }
+}
+
+void KeyboardPainter::DrawKey(const KeyboardKey& key)
+{
+    const KeyboardKey::PixelRect rect = key.PixelRectIn(m_layout.KeyArea());
+    const QPainterPath outer = KeyShape(rect);
+    m_painter.save();
+    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    if (!outer.isEmpty()) {
+        // The border is the outer shape less the face, KeyPen pixels inside it.
+        m_painter.fillPath(outer, ViewColours::Black());
+        KeyboardKey::PixelRect face = rect;
+        face.left = std::min(rect.left, rect.right) + KeyPen;
+        face.right = std::max(rect.left, rect.right) - KeyPen;
+        face.top = std::min(rect.top, rect.bottom) + KeyPen;
+        face.bottom = std::max(rect.top, rect.bottom) - KeyPen;
+        face.corner = std::max(0, rect.corner - 2 * KeyPen);
+        if (face.right > face.left && face.bottom > face.top) {
+            m_painter.fillPath(KeyShape(face), ViewColours::KeyFace());
+        }
+    }
+    m_touched |= Bounds(rect);
+    m_painter.restore();
+
+    if (key.name.empty()) {
+        return;
+    }
+    const double unit = (m_layout.keyboardBottom - m_layout.keyboardTop) * 0.01;
+    const double width = key.WidthUnits() * unit;
+    const int keyHeight = Trunc(16 * unit);
+    const int n = static_cast<int>(key.name.size());
+    m_touched |= ViewText::Draw(m_painter, rect.left + Trunc(width) / (n + 4), rect.top + keyHeight / 3,
+                                key.name, ViewColours::Black());
+    if (key.shifted != 0) {
+        const QString shifted = Label(key.shifted);
+        if (QString::compare(shifted, ViewText::ToDisplay(key.name), Qt::CaseInsensitive) != 0) {
+            m_touched |= ViewText::Draw(m_painter, rect.left + Trunc(width - width / (n + 1)), rect.top,
+                                        std::string(1, key.shifted), ViewColours::Grey());
+        }
+    }
+    if (key.altgr != 0) {
+        m_touched |= ViewText::Draw(m_painter, rect.left + Trunc(width - 4 * width / (n + 9)),
+                                    rect.top + keyHeight / 3, std::string(1, key.altgr), ViewColours::Grey());
+    }
+}
+
+void KeyboardPainter::InvertKey(const KeyboardKey& key)
+{
+    const KeyboardKey::PixelRect rect = key.PixelRectIn(m_layout.KeyArea());
+    const QPainterPath shape = KeyShape(rect);
+    if (shape.isEmpty()) {
+        return;
+    }
+    const InversionScope inverted(m_painter);
+    m_painter.fillPath(shape, ViewColours::Black());
+    m_touched |= Bounds(rect);
+}
+
+void KeyboardPainter::UpdateHighlight(const KeyboardLayout& keys, const KeyStrokes& strokes, KeyStrokes& last,
+                                      int& blinkPhase)
+{
+    KeyboardKey key;
+    if (strokes != last) {
+        if (blinkPhase % 2 == 1) {
+            for (const int index : last.AllKeys()) {
+                if (keys.GetKey(index, key)) {
+                    DrawKey(key);
+                }
+            }
+        }
+        last = strokes;
+        blinkPhase = 0;
+    }
+    for (const int index : strokes.HighlightedAt(blinkPhase)) {
+        if (keys.GetKey(index, key)) {
+            InvertKey(key);
+        }
+    }
+}

@@ -1,0 +1,376 @@
+#include "keyboard/KeyboardView.h"
+
+#include "exercise/LessonCatalog.h"
+#include "keyboard/HandsPainter.h"
+#include "keyboard/KeyboardPainter.h"
+#include "keyboard/StatusStripPainter.h"
+#include "keyboard/TextPanelPainter.h"
+#include "keyboard/ViewColours.h"
+#include "keyboard/ViewFont.h"
+#include "pictures/FrameStripPainter.h"
+#include "pictures/PictureBlitter.h"
+#include "resources/ProgramPaths.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+// The animation for the minute: error rate in even minutes, speed in odd ones.
+int ChooseAnimation(int elapsedSeconds, int speedValue, int errorValue)
+{
+    const int minutes = elapsedSeconds / 60 % 60;
+    if (minutes % 2 == 0) {
+        if (errorValue <= 32) {
+            return 0;
+        }
+        if (errorValue <= 65) {
+            return 1;
+        }
+        return errorValue <= 99 ? 2 : 3;
+    }
+    if (speedValue <= 74) {
+        return 4;
+    }
+    if (speedValue <= 99) {
+        return 5;
+    }
+    return speedValue <= 139 ? 6 : 7;
+}
+
+} // namespace
+
+KeyboardView::KeyboardView(QWidget* parent)
+    : QFrame(parent)
+    , m_characters(m_keyboard)
+    , m_lines([](int lesson, int line) { return LessonCatalog::Instance().LessonLine(lesson, line); })
+    , m_font(ViewFont::Create(ViewFont::StartHeight))
+    , m_fontHeight(ViewFont::StartHeight)
+{
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    setCursor(Qt::ArrowCursor);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    const ViewFont::Cell cell = ViewFont::Measure(m_font);
+    m_layout.cx = cell.cx;
+    m_layout.cy = cell.cy;
+    RecreateAnimation();
+    EnsureScreen();
+}
+
+KeyboardView::~KeyboardView() = default;
+
+void KeyboardView::RecreateAnimation()
+{
+    m_animation =
+        std::make_unique<FrameStripPainter>(AnimationTicks, m_pictures.movies, m_pictures.animationCanvas);
+}
+
+void KeyboardView::SetPictures(const KeyboardViewPictures& pictures)
+{
+    m_pictures = pictures;
+    RecreateAnimation();
+    Invalidate();
+}
+
+void KeyboardView::SetWelcomeSoundPlayer(SoundPlayer player)
+{
+    m_welcomeSound = std::move(player);
+}
+
+void KeyboardView::SetLineSource(LessonLineSource source)
+{
+    m_lines = std::move(source);
+}
+
+bool KeyboardView::SetKeyboard(const std::string& name)
+{
+    const bool loaded = m_characters.LoadKeyboard(name);
+    // The remembered keys belong to the old keyboard; the repaint takes their highlight away.
+    m_lastKeyboardStrokes = {};
+    m_lastHandStrokes = {};
+    Invalidate();
+    return loaded;
+}
+
+void KeyboardView::EnsureScreen()
+{
+    const QSize client = contentsRect().size().expandedTo(QSize(1, 1));
+    if (m_screen.size() == client) {
+        return;
+    }
+    m_screen = QImage(client, QImage::Format_RGB32);
+    if (m_screen.isNull()) {
+        m_screen = QImage(1, 1, QImage::Format_RGB32);
+    }
+    m_screen.fill(Qt::white);
+    m_fullRepaintDue = true;
+}
+
+void KeyboardView::Prepare(QPainter& painter) const
+{
+    painter.setFont(m_font);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+}
+
+int KeyboardView::ComputeLayout(bool showStatus, bool showKeyboard, bool showHands)
+{
+    EnsureScreen();
+    const QSize client = contentsRect().size();
+    m_fontHeight = ViewFont::FitHeight(client.width(), client.height());
+    m_font = ViewFont::Create(m_fontHeight);
+    const ViewFont::Cell cell = ViewFont::Measure(m_font);
+    m_layout = ViewLayout::Arrange(client.width(), client.height(), cell.cx, cell.cy, showStatus,
+                                   showKeyboard, showHands);
+    Invalidate();
+    return ViewLayout::NeededHeight(cell.cy, showStatus, showKeyboard, showHands);
+}
+
+void KeyboardView::SetViewState(int column, int lineCount, int lineIndex, int lessonIndex,
+                                const std::string& errorMarks, const std::string& previousErrorMarks)
+{
+    m_state = {column, lineCount, lineIndex, lessonIndex, errorMarks, previousErrorMarks};
+}
+
+std::string KeyboardView::StoredLine() const
+{
+    return m_lines ? m_lines(m_state.lessonIndex, m_state.lineIndex) : std::string();
+}
+
+KeyStrokes KeyboardView::StrokesAtStoredPosition() const
+{
+    const std::string line = StoredLine();
+    if (m_state.column < 0 || m_state.column >= static_cast<int>(line.size())) {
+        return {};
+    }
+    return KeyStrokes::Of(m_characters, line[static_cast<std::size_t>(m_state.column)]);
+}
+
+void KeyboardView::UpdateAfterKeystroke(int column, int lineCount, int lineIndex, int lessonIndex,
+                                        const std::string& errorMarks, int blinkingCursor, int cursorStyle)
+{
+    EnsureScreen();
+    const ViewState now{column, lineCount, lineIndex, lessonIndex, errorMarks, m_state.previousErrorMarks};
+    // Nothing is drawn over the welcome picture.
+    if (!WelcomeShown()) {
+        QPainter painter(&m_screen);
+        Prepare(painter);
+        TextPanelPainter text(painter, m_layout, m_lines);
+        text.UpdateAfterKeystroke(m_state, now, blinkingCursor != 0, cursorStyle, m_cursorCounter);
+        QRect touched = text.Touched();
+
+        const KeyStrokes strokes = StrokesAtStoredPosition();
+        if (m_layout.HandsOn()) {
+            HandsPainter hands(painter, m_layout);
+            hands.UpdateHighlight(m_hands, m_keyboard, strokes, m_lastHandStrokes, m_blinkPhase,
+                                  m_layout.KeyboardOn());
+            touched |= hands.Touched();
+        }
+        if (m_layout.KeyboardOn()) {
+            KeyboardPainter keys(painter, m_layout);
+            keys.UpdateHighlight(m_keyboard, strokes, m_lastKeyboardStrokes, m_blinkPhase);
+            touched |= keys.Touched();
+        }
+        painter.end();
+        Flush(touched);
+    }
+    m_state = now;
+    ++m_blinkPhase;
+}
+
+void KeyboardView::UpdateStatus(int elapsedSeconds, int speedValue, int errorValue)
+{
+    const bool stripOn = m_layout.StatusOn();
+    if (stripOn) {
+        speedValue = std::min(speedValue, StatusStripPainter::GaugeMaximum);
+        errorValue = std::min(errorValue, StatusStripPainter::GaugeMaximum);
+    }
+    m_elapsedSeconds = elapsedSeconds;
+    m_speedValue = speedValue;
+    m_errorValue = errorValue;
+    if (!stripOn || WelcomeShown()) {
+        return;
+    }
+    EnsureScreen();
+    QPainter painter(&m_screen);
+    Prepare(painter);
+    StatusStripPainter strip(painter, m_layout);
+    strip.DrawValues(m_elapsedSeconds, m_speedValue, m_errorValue);
+    painter.end();
+    Flush(strip.Touched());
+}
+
+void KeyboardView::RedrawText()
+{
+    if (WelcomeShown()) {
+        return;
+    }
+    EnsureScreen();
+    QPainter painter(&m_screen);
+    Prepare(painter);
+    TextPanelPainter text(painter, m_layout, m_lines);
+    text.DrawPanel(m_state, m_pictures.background);
+    painter.end();
+    m_cursorCounter = 0;
+    Flush(text.Touched());
+}
+
+void KeyboardView::AnimateStatus()
+{
+    if (WelcomeShown()) {
+        return;
+    }
+    EnsureScreen();
+    const int side = m_layout.textTop - m_layout.statusTop;
+    const int chosen = ChooseAnimation(m_elapsedSeconds, m_speedValue, m_errorValue);
+    if (m_animationTick > AnimationTicks - 1 || chosen != m_animationIndex) {
+        m_animationTick = 0;
+    }
+    // The animation of the previous call plays this tick: after a change the old one
+    // shows its first frame once more.
+    const int shown = m_animationIndex;
+    m_animationIndex = chosen;
+    QPainter painter(&m_screen);
+    Prepare(painter);
+    m_animation->Draw(painter, side, side, shown, m_animationTick);
+    painter.end();
+    ++m_animationTick;
+    Flush(QRect(0, 0, side, side));
+}
+
+void KeyboardView::MetronomeFlash()
+{
+    if (WelcomeShown()) {
+        return;
+    }
+    EnsureScreen();
+    // The flash is shown between its two drawings; a repaint then must not wipe the first.
+    if (m_fullRepaintDue) {
+        FullRepaint();
+    }
+    QRect touched;
+    for (int pass = 0; pass < 2; ++pass) {
+        {
+            QPainter painter(&m_screen);
+            Prepare(painter);
+            TextPanelPainter text(painter, m_layout, m_lines);
+            text.InvertMetronomeLine();
+            touched = text.Touched();
+        }
+        if (pass == 0) {
+            FlushNow(touched);
+            QThread::msleep(MetronomeFlashMs);
+        }
+    }
+    Flush(touched);
+}
+
+void KeyboardView::Invalidate()
+{
+    m_fullRepaintDue = true;
+    update();
+}
+
+void KeyboardView::PaintAll()
+{
+    FullRepaint();
+    update();
+    PlayWelcomeSoundLater();
+}
+
+void KeyboardView::FullRepaint()
+{
+    EnsureScreen();
+    m_fullRepaintDue = false;
+    QPainter painter(&m_screen);
+    Prepare(painter);
+    painter.fillRect(m_screen.rect(), ViewColours::White());
+
+    if (WelcomeShown()) {
+        if (m_pictures.welcome != nullptr) {
+            PictureBlitter(painter).StretchPicture(*m_pictures.welcome, 0, 0, m_screen.width(),
+                                                   m_screen.height());
+        }
+        if (m_elapsedSeconds == 0) {
+            m_elapsedSeconds = 1;
+            m_welcomeSoundDue = true;
+        }
+        return;
+    }
+
+    TextPanelPainter(painter, m_layout, m_lines).DrawPanel(m_state, m_pictures.background);
+    if (m_layout.StatusOn()) {
+        StatusStripPainter strip(painter, m_layout);
+        strip.DrawBackground(m_pictures.statusBackground);
+        strip.DrawValues(m_elapsedSeconds, m_speedValue, m_errorValue);
+    }
+    if (m_layout.KeyboardOn()) {
+        KeyboardPainter(painter, m_layout).DrawKeyboard(m_keyboard, m_pictures.background);
+    }
+    if (m_layout.HandsOn()) {
+        HandsPainter(painter, m_layout).DrawPicture(m_pictures.handsBackground, m_hands);
+    }
+    // The highlights come back with the next update.
+    m_blinkPhase = 0;
+    m_cursorCounter = 0;
+    m_animationTick = 0;
+}
+
+void KeyboardView::PlayWelcomeSoundLater()
+{
+    if (!m_welcomeSoundDue) {
+        return;
+    }
+    m_welcomeSoundDue = false;
+    if (!m_welcomeSound) {
+        return;
+    }
+    // After the picture has reached the screen.
+    QTimer::singleShot(0, this, [this] { m_welcomeSound(ProgramFilePath("sounds", "wellcome.wav")); });
+}
+
+void KeyboardView::Flush(const QRect& rect)
+{
+    if (rect.isEmpty() || !isVisible()) {
+        return;
+    }
+    // A full repaint still to come must reach the whole window.
+    if (m_fullRepaintDue) {
+        update();
+        return;
+    }
+    const QRect client = contentsRect();
+    update(rect.translated(client.topLeft()) & client);
+}
+
+void KeyboardView::FlushNow(const QRect& rect)
+{
+    if (rect.isEmpty() || !isVisible()) {
+        return;
+    }
+    const QRect client = contentsRect();
+    repaint(rect.translated(client.topLeft()) & client);
+}
+
+void KeyboardView::paintEvent(QPaintEvent* event)
+{
+    EnsureScreen();
+    if (m_fullRepaintDue) {
+        FullRepaint();
+    }
+    QPainter painter(this);
+    const QRect client = contentsRect();
+    for (const QRect& rect : event->region()) {
+        const QRect source = rect.translated(-client.topLeft()) & m_screen.rect();
+        if (!source.isEmpty()) {
+            painter.drawImage(source.topLeft() + client.topLeft(), m_screen, source);
+        }
+    }
+    drawFrame(&painter);
+    painter.end();
+    PlayWelcomeSoundLater();
+}

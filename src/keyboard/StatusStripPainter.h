@@ -1,0 +1,48 @@
+#pragma once
+
+#include "keyboard/ViewLayout.h"
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+class QPainter;
+
+// The status strip at the top of the keyboard view: its picture, the clock and the
+// speed and error-rate gauges. The painter must hold the view's font.
+class StatusStripPainter
+{
+public:
+    // Gauges run from 0 to this; 100 is the lesson's limit.
+    static constexpr int GaugeMaximum = 400;
+    static constexpr int SpeedLabelId = 173;
+    static constexpr int ErrorLabelId = 172;
+
+    StatusStripPainter(QPainter& painter, const ViewLayout& layout);
+
+    // The status picture stretched over the strip.
+    void DrawBackground(const QImage* picture);
+
+    // The clock and both gauges.
+    void DrawValues(int elapsedSeconds, int speedValue, int errorValue);
+
+    // A gauge in (x1, y1)-(x2, y2), right and bottom edge excluded; a speed gauge is good
+    // above its limit mark, an error gauge below it.
+    void DrawGauge(int x1, int y1, int x2, int y2, int value, bool speedGauge);
+
+    // "%H:%M:%S", hours within the day.
+    static QString ClockText(int elapsedSeconds);
+
+    // Where the gauges lie.
+    QRect SpeedGaugeRect() const;
+    QRect ErrorGaugeRect() const;
+
+    QRect Touched() const { return m_touched; }
+
+private:
+    QRect GaugeRect(int x1) const;
+
+    QPainter& m_painter;
+    const ViewLayout& m_layout;
+    QRect m_touched;
+};

@@ -1,0 +1,171 @@
+#include "keyboard/TextPanelPainter.h"
+
+#include "keyboard/InversionScope.h"
+#include "keyboard/ThinLine.h"
+#include "keyboard/ViewColours.h"
+#include "keyboard/ViewText.h"
+#include "pictures/PictureBlitter.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kMetronomePen = 3;
+
+// The first `count` characters, all of them when the line is shorter.
+std::string Head(const std::string& line, int count)
+{
+    return line.substr(0, static_cast<std::size_t>(std::clamp<int>(count, 0, static_cast<int>(line.size()))));
+}
+
+std::string CharacterAt(const std::string& text, int index)
+{
+    if (index < 0 || index >= static_cast<int>(text.size())) {
+        return {};
+    }
+    return text.substr(static_cast<std::size_t>(index), 1);
+}
+
+} // namespace
+
+TextPanelPainter::TextPanelPainter(QPainter& painter, const ViewLayout& layout, const LessonLineSource& lines)
+    : m_painter(painter)
+    , m_layout(layout)
+    , m_lines(lines)
+{}
+
+std::string TextPanelPainter::Line(int lesson, int line) const
+{
+    return m_lines ? m_lines(lesson, line) : std::string();
+}
+
+void TextPanelPainter::Text(int x, int y, const std::string& text, const QColor& colour)
+{
+    m_touched |= ViewText::Draw(m_painter, x, y, text, colour);
+}
+
+QRect TextPanelPainter::RowRect(int row) const
+{
+    return QRect(0, m_layout.textTop + row * m_layout.cy, m_layout.clientWidth, m_layout.cy);
+}
+
+void TextPanelPainter::DrawPanel(const ViewState& state, const QImage* background)
+{
+    const int x = m_layout.leftMargin;
+    const int y = m_layout.textTop;
+    const int cy = m_layout.cy;
+    const QRect panel(QPoint(0, y - ViewLayout::Margin),
+                      QPoint(m_layout.rightEdge + ViewLayout::Margin - 1, m_layout.keyboardTop - 1));
+    if (background != nullptr) {
+        PictureBlitter(m_painter).TilePicture(*background, panel.left(), panel.top(), panel.right() + 1,
+                                              panel.bottom() + 1);
+    }
+    m_touched |= panel;
+
+    if (state.lineIndex > 0) {
+        Text(x, y, Line(state.lessonIndex, state.lineIndex - 1), ViewColours::Grey());
+        Text(x, y + cy, state.previousErrorMarks, ViewColours::Red());
+    }
+    if (state.lineIndex < state.lineCount) {
+        const std::string line = Line(state.lessonIndex, state.lineIndex);
+        Text(x, y + 2 * cy, line, ViewColours::Grey());
+        const std::string typed = Head(line, state.column);
+        const int w = ViewText::Width(m_painter.fontMetrics(), typed);
+        Text(x + w, y + 2 * cy, line.substr(typed.size()), ViewColours::Black());
+    }
+    Text(x, y + 3 * cy, state.errorMarks, ViewColours::Red());
+
+    const int following = cy > 0 ? (m_layout.keyboardTop - y - 4 * cy) / cy : 0;
+    for (int i = 0; i < following; ++i) {
+        const int index = state.lineIndex + 1 + i;
+        if (index >= state.lineCount) {
+            break;
+        }
+        Text(x, y + 4 * cy + i * cy, Line(state.lessonIndex, index), ViewColours::Black());
+    }
+}
+
+void TextPanelPainter::UpdateAfterKeystroke(const ViewState& stored, const ViewState& now, bool blinking,
+                                            int cursorStyle, int& cursorCounter)
+{
+    const int x = m_layout.leftMargin;
+    const int y = m_layout.textTop;
+    const int cx = m_layout.cx;
+    const int cy = m_layout.cy;
+    const bool moved = now.column != stored.column;
+
+    int w = cx;
+    if (now.lineIndex < now.lineCount) {
+        const std::string line = Line(now.lessonIndex, now.lineIndex);
+        w = ViewText::Width(m_painter.fontMetrics(), Head(line, now.column));
+        if (now.column > 0) {
+            if (moved && cursorCounter % 2 == 1) {
+                // Takes the cursor away from the cell just typed.
+                ++cursorCounter;
+                DrawCursor(cursorStyle, x + w - cx);
+            }
+            Text(x + w - cx, y + 2 * cy, CharacterAt(line, now.column - 1), ViewColours::Grey());
+            Text(x + w - cx, y + 3 * cy, CharacterAt(now.errorMarks, now.column - 1), ViewColours::Red());
+        }
+    }
+    if (blinking || moved || cursorCounter == 0) {
+        ++cursorCounter;
+        DrawCursor(cursorStyle, x + w);
+    }
+}
+
+void TextPanelPainter::DrawCursor(int style, int cellX)
+{
+    const int c = cellX;
+    const int cx = m_layout.cx;
+    const int cy = m_layout.cy;
+    const int y = m_layout.textTop;
+    const QColor pen = ViewColours::Black();
+    const InversionScope inverted(m_painter);
+    const auto outline = [&](std::initializer_list<QPoint> points) {
+        const QPoint* previous = nullptr;
+        for (const QPoint& point : points) {
+            if (previous != nullptr) {
+                m_touched |=
+                    ThinLine::Draw(m_painter, previous->x(), previous->y(), point.x(), point.y(), pen);
+            }
+            previous = &point;
+        }
+    };
+    switch (style) {
+    case WindowCursor: {
+        const QPoint bottomLeft(c, y + 3 * cy - 1);
+        const QPoint topLeft(c, y + 2 * cy + 1);
+        const QPoint topRight(c + cx - 1, y + 2 * cy + 1);
+        const QPoint bottomRight(c + cx - 1, y + 3 * cy - 1);
+        outline({bottomLeft, topLeft, topRight, bottomRight, bottomLeft});
+        break;
+    }
+    case AxisCursor:
+        outline({QPoint(c, y + 3 * cy - 1), QPoint(c, y + 2 * cy + 1)});
+        break;
+    case ArrowCursor: {
+        const QPoint tip(c + cx / 2 + 1, y + 3 * cy + 1);
+        const QPoint right(c + cx - 1, y + 4 * cy - 1);
+        const QPoint left(c + 1, y + 4 * cy - 1);
+        outline({tip, right, left, tip});
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void TextPanelPainter::InvertMetronomeLine()
+{
+    const InversionScope inverted(m_painter);
+    m_painter.setPen(QPen(ViewColours::Grey(), kMetronomePen, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    m_painter.setBrush(Qt::NoBrush);
+    const int y = m_layout.textTop;
+    m_painter.drawLine(QPoint(m_layout.leftMargin, y), QPoint(m_layout.rightEdge, y));
+    m_touched |= QRect(QPoint(m_layout.leftMargin, y), QPoint(m_layout.rightEdge, y))
+                     .adjusted(-kMetronomePen, -kMetronomePen, kMetronomePen, kMetronomePen);
+}

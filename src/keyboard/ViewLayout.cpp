@@ -1,0 +1,32 @@
+#include "keyboard/ViewLayout.h"
+
+ViewLayout ViewLayout::Arrange(int clientWidth, int clientHeight, int cx, int cy, bool showStatus,
+                               bool showKeyboard, bool showHands)
+{
+    ViewLayout layout;
+    layout.clientWidth = clientWidth;
+    layout.clientHeight = clientHeight;
+    layout.cx = cx;
+    layout.cy = cy;
+    layout.rightEdge = clientWidth - Margin;
+    layout.leftMargin = Margin;
+    layout.statusTop = Margin;
+    layout.textTop = showStatus ? 2 * cy + Margin : Margin;
+    layout.handsBottom = clientHeight;
+    layout.keyboardBottom = showHands ? clientHeight - 4 * cy : clientHeight;
+    layout.keyboardTop = showKeyboard ? layout.keyboardBottom - 10 * cy : layout.keyboardBottom;
+    return layout;
+}
+
+int ViewLayout::NeededHeight(int cy, bool showStatus, bool showKeyboard, bool showHands)
+{
+    const int s = showStatus ? 1 : 0;
+    const int k = showKeyboard ? 1 : 0;
+    const int h = showHands ? 1 : 0;
+    return 2 * cy * (s + 5 * k + 2 * h + 2) + Margin;
+}
+
+bool ViewLayout::TextFits(int clientWidth, int clientHeight, int cx, int cy)
+{
+    return clientHeight - 4 * cy - Margin >= 0 && clientWidth - LineCharacters * cx - 2 * Margin >= 0;
+}

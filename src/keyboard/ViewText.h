@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+#include <string>
+
+class QFontMetrics;
+class QPainter;
+
+// The view's text routine. Texts are Windows-1250 bytes; the line-end character 164
+// is drawn as a return arrow in the text colour. Positions are the top-left corner of
+// the first character cell; the background stays as it is. Characters stand in cells as
+// wide as "A", as in a fixed-pitch font with whole-pixel advances.
+class ViewText
+{
+public:
+    static constexpr char ReturnMark = '\xA4';
+
+    // The text as the font shows it, every 164 a blank.
+    static QString ToDisplay(const std::string& text);
+
+    // The width of the text in the fixed-pitch font: one cell of "A" per character.
+    static int Width(const QFontMetrics& metrics, const std::string& text);
+
+    // Draws with the painter's font; returns the rectangle it may have touched.
+    static QRect Draw(QPainter& painter, int x, int y, const std::string& text, const QColor& colour);
+
+    // The arrow of one 164 in the cell with left edge `left`: a hook down from the upper
+    // right, left along the middle, and a head at its left end.
+    static QRect DrawReturnArrow(QPainter& painter, int left, int y, int cx, int cy, const QColor& colour);
+};

@@ -1,0 +1,192 @@
+// The text panel: typed characters, error marks, the return arrow and the cursor.
+#include "KeyboardViewFixture.h"
+
+namespace {
+
+const QRgb Red = qRgb(200, 20, 20);
+const QRgb Grey = qRgb(100, 100, 100);
+const QRgb Black = qRgb(0, 0, 0);
+
+class TextPanelTest : public KeyboardViewFixture
+{
+protected:
+    void SetUp() override
+    {
+        KeyboardViewFixture::SetUp();
+        MakeView(800, 600);
+    }
+
+    int X() const { return m_view->Layout().leftMargin; }
+    int Y() const { return m_view->Layout().textTop; }
+    int Cx() const { return m_view->Layout().cx; }
+    int Cy() const { return m_view->Layout().cy; }
+
+    // The cell of `column` in text row `row` (2: current line, 3: its error marks).
+    QRect Cell(int column, int row) const { return QRect(X() + column * Cx(), Y() + row * Cy(), Cx(), Cy()); }
+
+    int Count(const QRect& rect, QRgb colour) const
+    {
+        int count = 0;
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            for (int x = rect.left(); x <= rect.right(); ++x) {
+                count += Screen().pixel(x, y) == colour ? 1 : 0;
+            }
+        }
+        return count;
+    }
+
+    // True when exactly the listed pixels of the rectangle are inverted.
+    ::testing::AssertionResult OnlyInverted(const QRect& area, const std::vector<QPoint>& pixels) const
+    {
+        for (const QPoint& pixel : pixels) {
+            if (!Inverted(QRect(pixel, QSize(1, 1)))) {
+                return ::testing::AssertionFailure()
+                       << "(" << pixel.x() << ", " << pixel.y() << ") not inverted";
+            }
+        }
+        const QRect changed = ChangedWithin(area);
+        QRect expected;
+        for (const QPoint& pixel : pixels) {
+            expected |= QRect(pixel, QSize(1, 1));
+        }
+        if (changed != expected) {
+            return ::testing::AssertionFailure() << "changed pixels reach beyond the cursor";
+        }
+        return ::testing::AssertionSuccess();
+    }
+
+    QRect RowsAround() const { return QRect(0, Y() + Cy(), m_view->Layout().clientWidth, 4 * Cy()); }
+};
+
+TEST_F(TextPanelTest, WindowCursorIsABoxAroundTheNextCharacter)
+{
+    StartLine("ask");
+    Update(0, 0, 0);
+    const int c = X();
+    const int top = Y() + 2 * Cy() + 1;
+    const int bottom = Y() + 3 * Cy() - 1;
+    const int right = c + Cx() - 1;
+    EXPECT_TRUE(OnlyInverted(RowsAround(), {{c, top}, {right, top}, {right, bottom}, {c, bottom}}));
+    EXPECT_TRUE(Inverted(QRect(QPoint(c, top), QPoint(right, top))));
+    EXPECT_TRUE(Inverted(QRect(QPoint(c, top), QPoint(c, bottom))));
+    EXPECT_TRUE(Unchanged(QRect(QPoint(c + 1, top + 1), QPoint(right - 1, bottom - 1))));
+}
+
+TEST_F(TextPanelTest, AxisCursorIsABarBeforeTheNextCharacter)
+{
+    StartLine("ask");
+    Update(0, 0, 1);
+    const int c = X();
+    // From the bottom up to, not including, the top point.
+    EXPECT_TRUE(Inverted(QRect(QPoint(c, Y() + 2 * Cy() + 2), QPoint(c, Y() + 3 * Cy() - 1))));
+    EXPECT_TRUE(Unchanged(QRect(c, Y() + 2 * Cy() + 1, 1, 1)));
+    EXPECT_EQ(ChangedWithin(RowsAround()),
+              QRect(QPoint(c, Y() + 2 * Cy() + 2), QPoint(c, Y() + 3 * Cy() - 1)));
+}
+
+TEST_F(TextPanelTest, ArrowCursorPointsUpFromTheErrorRow)
+{
+    StartLine("ask");
+    Update(0, 0, 2);
+    const int c = X();
+    const QPoint tip(c + Cx() / 2 + 1, Y() + 3 * Cy() + 1);
+    const int base = Y() + 4 * Cy() - 1;
+    EXPECT_TRUE(Inverted(QRect(tip, QSize(1, 1))));
+    EXPECT_TRUE(Inverted(QRect(QPoint(c + 2, base), QPoint(c + Cx() - 1, base))));
+    EXPECT_EQ(ChangedWithin(RowsAround()), QRect(QPoint(c + 1, tip.y()), QPoint(c + Cx() - 1, base)));
+}
+
+TEST_F(TextPanelTest, SteadyCursorMovesWithTheColumnAndBlinkingCursorToggles)
+{
+    StartLine("ask");
+    for (const int style : {0, 1, 2}) {
+        SCOPED_TRACE(style);
+        m_view->PaintAll();
+        Update(0, 0, style);
+        const QRect first = ChangedWithin(RowsAround());
+        Update(0, 0, style);
+        EXPECT_EQ(ChangedWithin(RowsAround()), first) << "a tick leaves a steady cursor";
+        Update(0, 1, style);
+        EXPECT_TRUE(Unchanged(RowsAround())) << "blinking takes it away";
+        Update(0, 1, style);
+        EXPECT_EQ(ChangedWithin(RowsAround()), first);
+    }
+    // A keystroke moves it one cell on: the old cell is restored, the typed letter greyed.
+    Update(1, 0, 2);
+    EXPECT_TRUE(Unchanged(Cell(0, 3)));
+    EXPECT_EQ(ChangedWithin(Cell(1, 3)).left(), X() + Cx() + 1);
+    EXPECT_GT(Count(Cell(0, 2), Grey), 0);
+    EXPECT_EQ(Count(Cell(0, 2), Black), 0);
+    EXPECT_GT(Count(Cell(1, 2), Black), 0);
+}
+
+TEST_F(TextPanelTest, WrongEnterShowsARedReturnArrowAndACorrectKeyLeavesTheRowBlank)
+{
+    StartLine("ask");
+    Update(0, 0, 1);
+    m_marks[0] = '\xA4';
+    Update(1, 0, 1);
+    const QRect cell = Cell(0, 3);
+    const int l = cell.left();
+    const int y = cell.top();
+    const int cx = Cx();
+    const int cy = Cy();
+    // Stem down on the right, along the middle to the left, and the two barbs.
+    EXPECT_EQ(Screen().pixel(l + cx - cx / 3, y + cy / 4), Red);
+    EXPECT_EQ(Screen().pixel(l + cx / 2, y + cy / 2), Red);
+    EXPECT_EQ(Screen().pixel(l + cx / 5, y + cy / 2), Red);
+    EXPECT_NE(Screen().pixel(l + cx - cx / 3, y + cy / 2 + 1), Red);
+    const QRect arrow = ChangedWithin(cell);
+    EXPECT_EQ(arrow.left(), l + cx / 5);
+    EXPECT_EQ(arrow.right(), l + cx - cx / 3);
+    EXPECT_EQ(arrow.top(), y + cy / 4);
+    EXPECT_LT(arrow.bottom(), y + 2 * cy / 3);
+
+    Update(2, 0, 1);
+    EXPECT_TRUE(Unchanged(Cell(1, 3)));
+}
+
+TEST_F(TextPanelTest, ReturnMarkOfTheLessonLineIsDrawnAsAnArrow)
+{
+    StartLine("a\xC2\xA4");
+    const QRect cell = Cell(1, 2);
+    EXPECT_EQ(Screen().pixel(cell.left() + Cx() / 2, cell.top() + Cy() / 2), Black);
+    EXPECT_GT(Count(cell, Black), Cy() / 4);
+    EXPECT_LT(Count(cell, Black), 2 * Cx() + Cy());
+}
+
+TEST_F(TextPanelTest, FullRedrawShowsPreviousLineMarksTypedPartAndFollowingRows)
+{
+    m_previousLine = TextCodec::FromUtf8("vorher");
+    StartLine("jetzt");
+    std::string previousMarks(70, ' ');
+    previousMarks[2] = 'x';
+    m_marks[1] = 'q';
+    m_view->SetViewState(2, LineCount, Line, Lesson, m_marks, previousMarks);
+    m_view->RedrawText();
+    EXPECT_EQ(m_view->CursorCounter(), 0);
+    EXPECT_GT(Count(Cell(0, 0), Grey), 0);
+    EXPECT_GT(Count(Cell(2, 1), Red), 0);
+    EXPECT_EQ(Count(Cell(1, 1), Red), 0);
+    EXPECT_GT(Count(Cell(1, 2), Grey), 0);
+    EXPECT_EQ(Count(Cell(1, 2), Black), 0);
+    EXPECT_GT(Count(Cell(2, 2), Black), 0);
+    EXPECT_GT(Count(Cell(1, 3), Red), 0);
+
+    // On the first line the two top rows stay empty.
+    m_view->SetViewState(0, LineCount, 0, Lesson, m_marks, previousMarks);
+    m_view->RedrawText();
+    EXPECT_EQ(Count(QRect(0, Y(), 800, 2 * Cy()), Grey), 0);
+    EXPECT_EQ(Count(QRect(0, Y(), 800, 2 * Cy()), Red), 0);
+}
+
+TEST_F(TextPanelTest, MetronomeFlashLeavesTheScreenAsItWas)
+{
+    StartLine("ask");
+    Update(0);
+    const QImage before = Screen().copy();
+    m_view->MetronomeFlash();
+    EXPECT_EQ(Screen(), before);
+}
+
+} // namespace
