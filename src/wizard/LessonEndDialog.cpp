@@ -1,0 +1,281 @@
+#include "wizard/LessonEndDialog.h"
+
+#include "exercise/ExerciseRecord.h"
+#include "widgets/DialogFont.h"
+#include "widgets/DialogText.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+namespace {
+
+// The texts of the dialog's template.
+const char* const kTitle = "Ende der Lektion";
+const char* const kResultsText = "Auswertung";
+const char* const kNextLessonText = "Nächste Lektion";
+const char* const kSameLessonText = "Gleiche Lektion";
+const char* const kEndText = "Ende";
+const char* const kSaveText = "Auswertung speichern";
+
+const char* const kSaveFailedText = "Die Auswertung konnte nicht unter „%1“ gespeichert werden.";
+
+constexpr int kLessonEndTextId = 108;
+constexpr int kGoOnTextId = 109;
+constexpr int kNotPassedTextId = 110;
+constexpr int kStatisticsFilterId = 115;
+constexpr int kProductNameId = 128;
+constexpr int kSameFileTextId = 188;
+constexpr int kTextDoneTextId = 189;
+constexpr int kChoiceTextId = 190;
+
+std::optional<int>& NextAnswer()
+{
+    static std::optional<int> answer;
+    return answer;
+}
+
+QString Utf8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+QPushButton* MakeButton(const char* text, QWidget* parent)
+{
+    return new QPushButton(Utf8(text), parent);
+}
+
+QLabel* MakeLine(QWidget* parent)
+{
+    auto* line = new QLabel(parent);
+    // The lines come from the string table, never markup.
+    line->setTextFormat(Qt::PlainText);
+    line->setWordWrap(true);
+    line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return line;
+}
+
+// A file-dialog filter in the "description|pattern|...||" form of the string table, as
+// Qt writes it: "description (pattern);;...". A description that already ends in its
+// pattern in parentheses keeps only the words before it.
+QString QtFileFilter(const QString& tableFilter)
+{
+    const QStringList parts = tableFilter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i].trimmed();
+        const QString pattern =
+            QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')).simplified();
+        if (pattern.isEmpty())
+            continue;
+        if (description.endsWith(QLatin1Char(')'))) {
+            const qsizetype open = description.lastIndexOf(QLatin1Char('('));
+            if (open >= 0)
+                description = description.left(open).trimmed();
+        }
+        filters.append(description.isEmpty() ? pattern : description + QStringLiteral(" (") + pattern + u')');
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+// A name typed without an extension gets ".stat".
+QString WithStatisticsExtension(QString path)
+{
+    if (!QFileInfo(path).suffix().isEmpty())
+        return path;
+    if (!path.endsWith(QLatin1Char('.')))
+        path += QLatin1Char('.');
+    return path + QStringLiteral("stat");
+}
+
+QString ChooseWithFileDialog(QWidget* parent, const QString& initialName, const QString& filter)
+{
+    // Saving again under a name replaces the file without asking.
+    return QFileDialog::getSaveFileName(parent, Utf8(kSaveText), initialName, filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+} // namespace
+
+void LessonEndDialog::SetNextAnswer(int button)
+{
+    NextAnswer() = button;
+}
+
+void LessonEndDialog::ClearNextAnswer()
+{
+    NextAnswer().reset();
+}
+
+bool LessonEndDialog::HasNextAnswer()
+{
+    return NextAnswer().has_value();
+}
+
+LessonEndDialog::LessonEndDialog(const std::string& userName, bool passed, int lessonNumber,
+                                 ShowResults showResults, QWidget* parent)
+    : QDialog(parent)
+    , m_userName(userName)
+    , m_offersNextLesson(passed && lessonNumber != kFreeTextLessonNumber)
+    , m_showResults(std::move(showResults))
+    , m_chooseSaveFile(ChooseWithFileDialog)
+    , m_firstLine(MakeLine(this))
+    , m_secondLine(MakeLine(this))
+    , m_results(MakeButton(kResultsText, this))
+    , m_nextLesson(MakeButton(kNextLessonText, this))
+    , m_sameLesson(MakeButton(kSameLessonText, this))
+    , m_end(MakeButton(kEndText, this))
+    , m_save(MakeButton(kSaveText, this))
+{
+    setWindowTitle(Utf8(kTitle));
+    setModal(true);
+    m_firstLine->setMinimumWidth(420);
+
+    auto* rule = new QFrame(this);
+    rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+
+    // The choices in the middle, the two about the results at the ends.
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(8);
+    buttons->addWidget(m_results);
+    buttons->addStretch(1);
+    buttons->addWidget(m_nextLesson);
+    buttons->addWidget(m_sameLesson);
+    buttons->addWidget(m_end);
+    buttons->addStretch(1);
+    buttons->addWidget(m_save);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 16, 18, 14);
+    layout->setSpacing(8);
+    layout->addWidget(m_firstLine);
+    layout->addWidget(m_secondLine);
+    layout->addSpacing(8);
+    layout->addWidget(rule);
+    layout->addSpacing(4);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(m_results, &QPushButton::clicked, this, &LessonEndDialog::OnResults);
+    connect(m_nextLesson, &QPushButton::clicked, this, [this] { FinishWith(kNextLessonId); });
+    connect(m_sameLesson, &QPushButton::clicked, this, [this] { FinishWith(kSameLessonId); });
+    connect(m_end, &QPushButton::clicked, this, &LessonEndDialog::OnEnd);
+    connect(m_save, &QPushButton::clicked, this, &LessonEndDialog::OnSave);
+
+    DialogFont::Apply(this);
+    if (lessonNumber == kFreeTextLessonNumber) {
+        m_sameLesson->setText(DialogText::FromTable(kSameFileTextId));
+        m_firstLine->setText(DialogText::FromTable(kTextDoneTextId));
+        m_secondLine->setText(DialogText::FromTable(kChoiceTextId));
+    } else {
+        m_firstLine->setText(DialogText::FromTable(kLessonEndTextId) + QStringLiteral("  ") +
+                             QString::number(lessonNumber));
+        m_secondLine->setText(DialogText::FromTable(passed ? kGoOnTextId : kNotPassedTextId));
+    }
+    // Room around the longest labels, equal widths for the short ones.
+    for (QPushButton* button : {m_results, m_nextLesson, m_sameLesson, m_end, m_save})
+        button->setMinimumWidth(std::max(120, button->sizeHint().width() + 20));
+    m_nextLesson->setVisible(m_offersNextLesson);
+    m_results->setEnabled(static_cast<bool>(m_showResults));
+
+    // Without "Nächste Lektion", Enter repeats the lesson, as closing the dialog would.
+    QPushButton* defaultButton = m_offersNextLesson ? m_nextLesson : m_sameLesson;
+    defaultButton->setDefault(true);
+    defaultButton->setFocus();
+}
+
+void LessonEndDialog::SetSaveFileChooser(SaveFileChooser chooser)
+{
+    m_chooseSaveFile = chooser ? std::move(chooser) : SaveFileChooser(ChooseWithFileDialog);
+}
+
+int LessonEndDialog::exec()
+{
+    endRequested = false;
+    if (std::optional<int> answer = std::exchange(NextAnswer(), std::nullopt)) {
+        FinishWith(*answer);
+        return result();
+    }
+    return QDialog::exec();
+}
+
+ExerciseHost::LessonEndResult LessonEndDialog::Run()
+{
+    const bool ok = exec() == QDialog::Accepted;
+    return {ok && m_offersNextLesson, endRequested};
+}
+
+QWidget* LessonEndDialog::Control(int id) const
+{
+    switch (id) {
+    case kFirstLineId:
+        return m_firstLine;
+    case kSecondLineId:
+        return m_secondLine;
+    case kResultsId:
+        return m_results;
+    case kNextLessonId:
+        return m_nextLesson;
+    case kSameLessonId:
+        return m_sameLesson;
+    case kEndId:
+        return m_end;
+    case kSaveId:
+        return m_save;
+    default:
+        return nullptr;
+    }
+}
+
+void LessonEndDialog::OnResults()
+{
+    if (m_showResults)
+        m_showResults(m_userName, this);
+}
+
+void LessonEndDialog::OnEnd()
+{
+    endRequested = true;
+    reject();
+}
+
+void LessonEndDialog::OnSave()
+{
+    const QString chosen = m_chooseSaveFile(this, QStringLiteral("*.stat"),
+                                            QtFileFilter(DialogText::FromTable(kStatisticsFilterId)));
+    if (chosen.isEmpty())
+        return;
+    const QString path = WithStatisticsExtension(chosen);
+    if (!ExerciseRecord::Instance().SaveStatistics(QFile::encodeName(path).toStdString()))
+        ShowSaveFailure(path);
+}
+
+void LessonEndDialog::FinishWith(int button)
+{
+    if (button == kNextLessonId && m_offersNextLesson) {
+        accept();
+    } else if (button == kEndId) {
+        OnEnd();
+    } else {
+        reject();
+    }
+}
+
+void LessonEndDialog::ShowSaveFailure(const QString& path)
+{
+    QMessageBox box(QMessageBox::Warning, DialogText::FromTable(kProductNameId),
+                    Utf8(kSaveFailedText).arg(path), QMessageBox::Ok, this);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+}
