@@ -245,7 +245,7 @@ ExerciseHost::LessonEndResult CMainFrame::RunLessonEndDialog(const std::string& 
                                                              int lessonNumber)
 {
     return Modal([&] {
-        LessonEndDialog dialog(userName, passed, lessonNumber, this);
+        LessonEndDialog dialog(userName, passed, lessonNumber, {}, this);
         return dialog.Run();
     });
 }

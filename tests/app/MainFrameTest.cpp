@@ -1,0 +1,128 @@
+#include "MainFrameFixture.h"
+
+#include "../widgets/QtTestEnvironment.h"
+#include "results/LessonSelectionDialog.h"
+#include "users/UserInfoDialog.h"
+#include "wizard/CFirstTimeWizard.h"
+#include "wizard/LessonEndDialog.h"
+
+#include <QAction>
+#include <QMenuBar>
+
+namespace {
+
+QStringList TopLevelEntries(CMainFrame& frame)
+{
+    QStringList texts;
+    for (QAction* action : frame.menuBar()->actions())
+        texts << action->text() + (action->isEnabled() ? QString() : QStringLiteral(" (grau)"));
+    return texts;
+}
+
+} // namespace
+
+TEST_F(MainFrameFixture, AnExistingUserStartsWithTheLessonChoice)
+{
+    CreateUser();
+    CMainFrame& frame = Frame();
+    LessonSelectionDialog::SetNextAnswer({{}, LessonSelectionDialog::kCancel});
+    frame.Start();
+    EXPECT_FALSE(LessonSelectionDialog::HasNextAnswer());
+    EXPECT_EQ(frame.Engine().State().running, 0);
+    EXPECT_EQ(m_layouts.activated, (std::vector<std::string>{"00000407"}));
+    EXPECT_GT(LessonCatalog::Instance().LessonCount(), 40);
+    EXPECT_EQ(TopLevelEntries(frame),
+              (QStringList{QStringLiteral("P&rogramm"), QStringLiteral("Pra&xis"), QStringLiteral("&Einstellungen"),
+                           QStringLiteral("&Auswertung"), QStringLiteral("&Hilfe")}));
+}
+
+TEST_F(MainFrameFixture, ALessonTypedThroughKeyEventsIsJudgedAndRecorded)
+{
+    CreateUser();
+    CMainFrame& frame = Frame();
+    LessonSelectionDialog::SetNextAnswer({{}, 0});
+    frame.Start();
+    ASSERT_EQ(frame.Engine().State().running, 1);
+    ASSERT_EQ(frame.Engine().State().lessonIndex, 0);
+
+    // 100 ms a keystroke is 600 a minute, far above lesson 0's limit; "Ende" stops.
+    LessonEndDialog::SetNextAnswer(LessonEndDialog::kEndId);
+    Type(LessonText(0));
+    EXPECT_FALSE(LessonEndDialog::HasNextAnswer());
+    EXPECT_EQ(frame.Engine().State().running, 0);
+    const UserProfile& profile = UserProfile::Instance();
+    ASSERT_GE(profile.ProgressCount(), 1);
+    EXPECT_GT(profile.Progress(0)->speed, 500);
+    EXPECT_EQ(profile.Progress(0)->attempts, 1);
+    EXPECT_EQ(ExerciseRecord::Instance().EntryCount(), LessonCatalog::Instance().LessonCharCount(0));
+}
+
+TEST_F(MainFrameFixture, AFailedLessonRestartsAndKeysBeyondTheKeyboardAreIgnored)
+{
+    CreateUser();
+    CMainFrame& frame = Frame();
+    LessonSelectionDialog::SetNextAnswer({{}, 0});
+    frame.Start();
+    std::string text = LessonText(0);
+    text[0] = 'x'; // one error in ~600 keystrokes is fine, so fail on speed instead
+    Type("\x01\x02"); // control characters never count
+    EXPECT_EQ(frame.Engine().State().keystrokes, 0);
+    LessonEndDialog::SetNextAnswer(LessonEndDialog::kSameLessonId);
+    Type(text, 5000); // 12 keystrokes a minute
+    EXPECT_EQ(frame.Engine().State().running, 1);
+    EXPECT_EQ(frame.Engine().State().lessonIndex, 0);
+    EXPECT_EQ(frame.Engine().State().keystrokes, 0);
+    ASSERT_GE(UserProfile::Instance().ProgressCount(), 1);
+    EXPECT_EQ(UserProfile::Instance().Progress(0)->speed, 0);
+    EXPECT_EQ(UserProfile::Instance().Progress(0)->attempts, 1);
+}
+
+TEST_F(MainFrameFixture, TheQualificationTestGraysTheMenuAndPassesOnALaterLesson)
+{
+    CreateUser("Neu");
+    CFirstTimeWizard::Answer answer;
+    answer.keyboard = 0;
+    answer.qualify = true;
+    answer.knowsBasics = true;
+    answer.testRow = 0;
+    answer.finish = true;
+    CFirstTimeWizard::SetNextAnswer(answer);
+    UserInfoDialog::SetNextAnswer(true);
+    InformationBox::SetNextAnswer(InformationBox::kContinueId); // "Hervorragend! …"
+    CMainFrame& frame = Frame(true);
+    frame.Start();
+    ASSERT_EQ(frame.Engine().State().running, 1) << "the wizard should have started the test";
+    const int tested = frame.Engine().State().lessonIndex;
+    EXPECT_GT(tested, 0);
+    const QStringList menu = TopLevelEntries(frame);
+    ASSERT_FALSE(menu.isEmpty());
+    EXPECT_EQ(menu.first(), QStringLiteral("&Ende des ersten Tests"));
+    EXPECT_TRUE(menu.mid(1).join(QLatin1Char('|')).count(QStringLiteral("(grau)")) == menu.size() - 1);
+
+    Type(LessonText(tested), 60);
+    EXPECT_EQ(frame.Engine().State().running, 0);
+    EXPECT_EQ(frame.Engine().State().qualificationRun, 0);
+    EXPECT_EQ(TopLevelEntries(frame).first(), QStringLiteral("P&rogramm"));
+    ASSERT_EQ(UserProfile::Instance().ProgressCount(), tested + 1);
+    EXPECT_GT(UserProfile::Instance().Progress(tested)->speed, 0);
+}
+
+TEST_F(MainFrameFixture, TheMainWindowKeepsItsMinimumWidthAndItsPlacement)
+{
+    CreateUser();
+    {
+        CMainFrame& frame = Frame();
+        EXPECT_EQ(frame.minimumWidth(), CMainFrame::kMinimumWidth);
+        frame.resize(400, 500);
+        EXPECT_GE(frame.width(), CMainFrame::kMinimumWidth);
+        frame.resize(700, 520);
+        frame.move(40, 30);
+        frame.close();
+    }
+    m_frame.reset();
+    CMainFrame& again = Frame();
+    (void)again;
+    const auto placement = WindowPlacementStore::ForMainWindow("Anna", nullptr).LoadPlacement();
+    EXPECT_EQ(placement.width, 700);
+    EXPECT_EQ(placement.height, 520);
+}
