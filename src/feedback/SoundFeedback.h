@@ -1,0 +1,54 @@
+#pragma once
+
+#include "feedback/MidiTickWorker.h"
+#include "feedback/SoundOutput.h"
+#include "feedback/SoundSequencer.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <memory>
+
+class AppSettings;
+
+// The keystroke sounds and the metronome's sound tick. The main window owns one for the
+// whole run and lends it to the settings pages, so the MIDI output is opened once.
+//
+// No call waits for a sound: the exercise handles a keystroke while its sound plays. A bad
+// sound and a beep are still heard to their end (see SoundSequencer), and the metronome's
+// MIDI output is opened and played on a thread of its own.
+class SoundFeedback
+{
+public:
+    // The system's outputs: Qt Multimedia for waves and beeps, MIDI or FluidSynth for ticks.
+    SoundFeedback();
+    // Given outputs (tests, or a host without sound). A null output plays no keystroke
+    // sounds; an empty opener leaves the metronome silent.
+    SoundFeedback(std::unique_ptr<SoundOutput> output, MidiTicker::PortOpener midiOpener);
+    ~SoundFeedback();
+
+    SoundFeedback(const SoundFeedback&) = delete;
+    SoundFeedback& operator=(const SoundFeedback&) = delete;
+
+    // The sound of a correct keystroke for the sound type (0-8); others play nothing.
+    void PlayGoodSound(int soundType);
+    // The sound of a wrong keystroke for the sound type.
+    void PlayBadSound(int soundType);
+    // One metronome tick with the MIDI values of the settings.
+    void MidiTick(const AppSettings& settings);
+
+    // Waits until the ticks handed to the MIDI thread have been played (tests, previews).
+    void WaitForMidi();
+    // Ticks the MIDI thread has played (tests).
+    int MidiTicksPlayed();
+
+private:
+    void Request(const SoundCue& cue);
+    void PlayDue();
+
+    std::unique_ptr<SoundOutput> m_output;
+    SoundSequencer m_sequencer;
+    QElapsedTimer m_clock;
+    QTimer m_pendingTimer;
+    MidiTickWorker m_midi;
+};

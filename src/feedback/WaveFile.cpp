@@ -1,0 +1,88 @@
+#include "feedback/WaveFile.h"
+
+#include <algorithm>
+#include <climits>
+#include <fstream>
+
+namespace {
+
+void PutLe(std::string& out, std::uint32_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<char>(value >> (8 * i) & 0xFF));
+}
+
+std::uint32_t GetLe(const char* bytes, int count)
+{
+    std::uint32_t value = 0;
+    for (int i = count - 1; i >= 0; --i)
+        value = value << 8 | static_cast<unsigned char>(bytes[i]);
+    return value;
+}
+
+// Sound files are small; a file with more chunks than this is not one of ours.
+constexpr int MaxChunks = 64;
+
+} // namespace
+
+std::string WaveFile::Encode(const std::vector<std::int16_t>& samples, int sampleRate)
+{
+    const std::uint32_t dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
+    std::string out;
+    out.reserve(44 + dataBytes);
+    out += "RIFF";
+    PutLe(out, 36 + dataBytes, 4);
+    out += "WAVEfmt ";
+    PutLe(out, 16, 4); // format chunk size
+    PutLe(out, 1, 2);  // PCM
+    PutLe(out, 1, 2);  // mono
+    PutLe(out, static_cast<std::uint32_t>(sampleRate), 4);
+    PutLe(out, static_cast<std::uint32_t>(sampleRate) * 2, 4); // bytes per second
+    PutLe(out, 2, 2);                                          // bytes per frame
+    PutLe(out, 16, 2);                                         // bits per sample
+    out += "data";
+    PutLe(out, dataBytes, 4);
+    for (const std::int16_t sample : samples)
+        PutLe(out, static_cast<std::uint16_t>(sample), 2);
+    return out;
+}
+
+int WaveFile::DurationMs(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return -1;
+    file.seekg(0, std::ios::end);
+    const std::streamoff fileSize = file.tellg();
+    file.seekg(0);
+
+    char header[12];
+    if (!file.read(header, sizeof header) || std::string(header, 4) != "RIFF" ||
+        std::string(header + 8, 4) != "WAVE")
+        return -1;
+
+    std::uint32_t byteRate = 0;
+    std::streamoff at = 12;
+    for (int chunk = 0; chunk < MaxChunks && at + 8 <= fileSize; ++chunk) {
+        char chunkHeader[8];
+        file.seekg(at);
+        if (!file.read(chunkHeader, sizeof chunkHeader))
+            return -1;
+        const std::string id(chunkHeader, 4);
+        const std::streamoff size = GetLe(chunkHeader + 4, 4);
+        const std::streamoff body = at + 8;
+        if (id == "fmt ") {
+            char format[16];
+            if (size < 16 || !file.read(format, sizeof format))
+                return -1;
+            byteRate = GetLe(format + 8, 4);
+        } else if (id == "data") {
+            if (byteRate == 0)
+                return -1;
+            const std::streamoff present = std::min(size, fileSize - body);
+            return static_cast<int>(std::min<std::streamoff>(present * 1000 / byteRate, INT_MAX));
+        }
+        at = body + size + (size & 1); // chunks are padded to even lengths
+    }
+    return -1;
+}
