@@ -25,6 +25,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -40,11 +41,6 @@ QString FromBytes(const std::string& windows1250)
     return QString::fromStdString(TextCodec::ToUtf8(windows1250));
 }
 
-std::string ToBytes(const QString& text)
-{
-    return TextCodec::FromUtf8(text.toStdString());
-}
-
 // The view draws from the application's picture slots, so another picture set shows up
 // as soon as it is loaded.
 KeyboardViewPictures ViewPictures(const PictureStore& store)
@@ -57,7 +53,8 @@ KeyboardViewPictures ViewPictures(const PictureStore& store)
     pictures.statusBackground = &store.Picture(Set::StatisticsBackground);
     pictures.background = &store.Picture(Set::Background);
     for (int i = 0; i < 8; ++i)
-        pictures.movies[static_cast<size_t>(i)] = &store.Picture(static_cast<Set>(static_cast<int>(Set::Movie1) + i));
+        pictures.movies[static_cast<size_t>(i)] =
+            &store.Picture(static_cast<Set>(static_cast<int>(Set::Movie1) + i));
     return pictures;
 }
 
@@ -261,8 +258,9 @@ void CMainFrame::RunUserInfoDialog()
 ExerciseHost::WizardResult CMainFrame::RunFirstTimeWizard(bool startAtTestPage)
 {
     return Modal([&] {
-        CFirstTimeWizard wizard([this](const std::string& id) { return m_services.layouts.ActivateLayout(id); },
-                                startAtTestPage, this);
+        CFirstTimeWizard wizard(
+            [this](const std::string& id) { return m_services.layouts.ActivateLayout(id); }, startAtTestPage,
+            this);
         return wizard.Run();
     });
 }
@@ -530,7 +528,9 @@ void CMainFrame::OnSaveResults()
 
 void CMainFrame::OnSaveToDiskette()
 {
-    Modal([&] { return QMessageBox::information(this, DialogText::FromTable(128), DialogText::FromTable(1056)); });
+    Modal([&] {
+        return QMessageBox::information(this, DialogText::FromTable(128), DialogText::FromTable(1056));
+    });
     UserProfile& profile = UserProfile::Instance();
     if (!profile.SaveToDiskette(profile.Name()))
         Modal([&] {

@@ -80,8 +80,8 @@ public:
     LessonEndResult RunLessonEndDialog(const std::string& userName, bool passed, int lessonNumber) override;
     void RunUserInfoDialog() override;
     WizardResult RunFirstTimeWizard(bool startAtTestPage) override;
-    void SetViewState(int column, int lineCount, int lineIndex, int lessonIndex, const std::string& errorMarks,
-                      const std::string& previousErrorMarks) override;
+    void SetViewState(int column, int lineCount, int lineIndex, int lessonIndex,
+                      const std::string& errorMarks, const std::string& previousErrorMarks) override;
     void UpdateAfterKeystroke(int column, int lineCount, int lineIndex, int lessonIndex,
                               const std::string& errorMarks, int blinkingCursor, int cursorStyle) override;
     void UpdateStatus(int elapsedSeconds, int speedPercent, int errorPercent) override;

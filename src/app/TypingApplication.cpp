@@ -13,6 +13,8 @@
 
 #include <QApplication>
 #include <QStyleFactory>
+#include <QTimer>
+#include <malloc.h>
 #include <optional>
 
 int TypingApplication::Run(int argc, char** argv)
@@ -53,6 +55,9 @@ int TypingApplication::Run(int argc, char** argv)
         });
         frame.show();
         frame.Start();
+        // Decoding the pictures and the start-up dialogs leave freed heap behind; give it
+        // back once the main window is idle.
+        QTimer::singleShot(1000, &frame, [] { malloc_trim(0); });
         result = quitCode ? *quitCode : QApplication::exec();
         if (quitCode)
             result = *quitCode;

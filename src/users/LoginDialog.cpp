@@ -426,6 +426,8 @@ void LoginDialog::ShowInformation(int stringId)
     int noOption = 0;
     InformationBox box(InformationBox::kNotice, stringId, noOption, this);
     box.exec();
+    // Without a window manager nobody hands the keyboard back to the login.
+    activateWindow();
 }
 
 void LoginDialog::ShowPlainMessage(int stringId)

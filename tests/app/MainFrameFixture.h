@@ -60,7 +60,8 @@ protected:
             fs::create_directory_symlink(fs::path(TIPPWERK_INSTALL_DIR) / sub, home / sub);
         fs::create_directory(home / "users");
         ProgramPaths::SetProgramFolderForTesting(home.string());
-        WindowPlacementStore::SetSettingsFileForTesting(m_dir.filePath(QStringLiteral("placements.ini")));
+        WindowPlacementStore::SetSettingsFileForTesting(
+            m_dir.filePath(QStringLiteral("placements.ini")).toStdString());
         UserProfile::ResetInstance();
         LessonCatalog::ResetInstance();
         ExerciseRecord::ResetForTesting();
@@ -95,8 +96,9 @@ protected:
 
     CMainFrame& Frame(bool isNewUser = false)
     {
-        m_frame = std::make_unique<CMainFrame>(UserProfile::Instance().Name(), isNewUser,
-                                               CMainFrame::Services{m_pictures, m_layouts, m_sounds, m_clock});
+        m_frame =
+            std::make_unique<CMainFrame>(UserProfile::Instance().Name(), isNewUser,
+                                         CMainFrame::Services{m_pictures, m_layouts, m_sounds, m_clock});
         m_frame->resize(900, 700);
         m_frame->show();
         NoteDialog::SetNextAnswer();
@@ -112,8 +114,8 @@ protected:
                 NoteDialog::SetNextAnswer();
             m_clock.ms += msPerKey;
             const bool enter = static_cast<unsigned char>(c) == 0xA4;
-            const QString unicode = enter ? QStringLiteral("\r")
-                                          : QString::fromStdString(TextCodec::ToUtf8(std::string(1, c)));
+            const QString unicode =
+                enter ? QStringLiteral("\r") : QString::fromStdString(TextCodec::ToUtf8(std::string(1, c)));
             QKeyEvent press(QEvent::KeyPress, enter ? Qt::Key_Return : 0, Qt::NoModifier, unicode);
             QApplication::sendEvent(m_frame.get(), &press);
             QKeyEvent release(QEvent::KeyRelease, enter ? Qt::Key_Return : 0, Qt::NoModifier, unicode);

@@ -31,9 +31,9 @@ TEST_F(MainFrameFixture, AnExistingUserStartsWithTheLessonChoice)
     EXPECT_EQ(frame.Engine().State().running, 0);
     EXPECT_EQ(m_layouts.activated, (std::vector<std::string>{"00000407"}));
     EXPECT_GT(LessonCatalog::Instance().LessonCount(), 40);
-    EXPECT_EQ(TopLevelEntries(frame),
-              (QStringList{QStringLiteral("P&rogramm"), QStringLiteral("Pra&xis"), QStringLiteral("&Einstellungen"),
-                           QStringLiteral("&Auswertung"), QStringLiteral("&Hilfe")}));
+    EXPECT_EQ(TopLevelEntries(frame), (QStringList{QStringLiteral("P&rogramm"), QStringLiteral("Pra&xis"),
+                                                   QStringLiteral("&Einstellungen"),
+                                                   QStringLiteral("&Auswertung"), QStringLiteral("&Hilfe")}));
 }
 
 TEST_F(MainFrameFixture, ALessonTypedThroughKeyEventsIsJudgedAndRecorded)
@@ -64,7 +64,7 @@ TEST_F(MainFrameFixture, AFailedLessonRestartsAndKeysBeyondTheKeyboardAreIgnored
     LessonSelectionDialog::SetNextAnswer({{}, 0});
     frame.Start();
     std::string text = LessonText(0);
-    text[0] = 'x'; // one error in ~600 keystrokes is fine, so fail on speed instead
+    text[0] = 'x';    // one error in ~600 keystrokes is fine, so fail on speed instead
     Type("\x01\x02"); // control characters never count
     EXPECT_EQ(frame.Engine().State().keystrokes, 0);
     LessonEndDialog::SetNextAnswer(LessonEndDialog::kSameLessonId);
@@ -125,4 +125,25 @@ TEST_F(MainFrameFixture, TheMainWindowKeepsItsMinimumWidthAndItsPlacement)
     const auto placement = WindowPlacementStore::ForMainWindow("Anna", nullptr).LoadPlacement();
     EXPECT_EQ(placement.width, 700);
     EXPECT_EQ(placement.height, 520);
+}
+
+TEST_F(MainFrameFixture, AFreeTextEndsWithItsOwnDialogAndRecordsNoProgress)
+{
+    CreateUser();
+    CMainFrame& frame = Frame();
+    LessonSelectionDialog::SetNextAnswer({{}, LessonSelectionDialog::kCancel});
+    frame.Start();
+    LessonCatalog::Instance().SetFreeTextLines({"Ein kurzer Text.", "Zweite Zeile"});
+    NoteDialog::SetNextAnswer();
+    ASSERT_TRUE(frame.Engine().StartLesson(FREE_TEXT_LESSON));
+
+    // "Gleiche Datei" starts the text again; then "Ende" stops.
+    LessonEndDialog::SetNextAnswer(LessonEndDialog::kSameLessonId);
+    Type("Ein kurzer Text.Zweite Zeile");
+    EXPECT_EQ(frame.Engine().State().running, 1);
+    EXPECT_EQ(frame.Engine().State().lineIndex, 0);
+    LessonEndDialog::SetNextAnswer(LessonEndDialog::kEndId);
+    Type("Ein kurzer Text.Zweite Zeile");
+    EXPECT_EQ(frame.Engine().State().running, 0);
+    EXPECT_EQ(UserProfile::Instance().ProgressCount(), 0);
 }

@@ -9,8 +9,8 @@ TEST(TypedCharacter, EnterAndPrintableCharactersBecomeWindows1250Bytes)
     EXPECT_EQ(TypedCharacter::FromKey(Qt::Key_Enter, QString()), 13);
     EXPECT_EQ(TypedCharacter::FromKey(Qt::Key_A, QStringLiteral("a")), 'a');
     EXPECT_EQ(TypedCharacter::FromKey(Qt::Key_Space, QStringLiteral(" ")), ' ');
-    EXPECT_EQ(TypedCharacter::FromKey(0, QString::fromUtf8("\xC3\xB6")), 0xF6);    // ö
-    EXPECT_EQ(TypedCharacter::FromKey(0, QString::fromUtf8("\xC3\xA9")), 0xE9);    // é, composed by a dead key
+    EXPECT_EQ(TypedCharacter::FromKey(0, QString::fromUtf8("\xC3\xB6")), 0xF6); // ö
+    EXPECT_EQ(TypedCharacter::FromKey(0, QString::fromUtf8("\xC3\xA9")), 0xE9); // é, composed by a dead key
     EXPECT_EQ(TypedCharacter::FromKey(0, QString::fromUtf8("\xE2\x82\xAC")), 0x80); // €
 }
 
