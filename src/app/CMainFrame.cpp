@@ -241,6 +241,9 @@ void CMainFrame::ShowInformation(const std::string& text, int& option)
 ExerciseHost::LessonEndResult CMainFrame::RunLessonEndDialog(const std::string& userName, bool passed,
                                                              int lessonNumber)
 {
+    // The result has just been recorded; keep it on disk before anything else can happen.
+    UserProfile& profile = UserProfile::Instance();
+    profile.SaveUser(UserProfile::UsersFolder() + profile.Name(), false);
     return Modal([&] {
         LessonEndDialog dialog(userName, passed, lessonNumber, {}, this);
         return dialog.Run();

@@ -39,6 +39,9 @@ int TypingApplication::Run(int argc, char** argv)
     LoginDialog login;
     if (login.exec() != QDialog::Accepted)
         return 0;
+    // A new account exists from now on, whatever happens to the process later.
+    UserProfile& user = UserProfile::Instance();
+    user.SaveUser(UserProfile::UsersFolder() + user.Name(), false);
 
     SystemExerciseClock clock;
     SoundFeedback sounds;

@@ -55,6 +55,13 @@ TEST_F(MainFrameFixture, ALessonTypedThroughKeyEventsIsJudgedAndRecorded)
     EXPECT_GT(profile.Progress(0)->speed, 500);
     EXPECT_EQ(profile.Progress(0)->attempts, 1);
     EXPECT_EQ(ExerciseRecord::Instance().EntryCount(), LessonCatalog::Instance().LessonCharCount(0));
+
+    // The result is on disk before the lesson-end dialog opens.
+    UserProfile stored;
+    stored.AddUserName("Anna");
+    ASSERT_TRUE(stored.LoadUser("Anna", false));
+    ASSERT_GE(stored.ProgressCount(), 1);
+    EXPECT_EQ(stored.Progress(0)->speed, profile.Progress(0)->speed);
 }
 
 TEST_F(MainFrameFixture, AFailedLessonRestartsAndKeysBeyondTheKeyboardAreIgnored)
