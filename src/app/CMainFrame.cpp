@@ -388,7 +388,15 @@ void CMainFrame::FocusMainWindow()
 
 bool CMainFrame::ApplyUserKeyboard()
 {
-    const std::string name = UserProfile::Instance().KeyboardId();
+    UserProfile& profile = UserProfile::Instance();
+    if (profile.KeyboardId().empty()) {
+        // A new user who left the first-run wizard early has no course yet; without one
+        // not a single lesson could be chosen. Give the program's first keyboard and set.
+        profile.SetKeyboardId(StringTable::Text(600));
+        profile.SetLessonSet("_a");
+        profile.SetDirty();
+    }
+    const std::string name = profile.KeyboardId();
     m_view->SetKeyboard(name);
     LessonCatalog::Instance().ReloadLessons();
     if (name.size() > 3 && !m_services.layouts.ActivateLayout(name))

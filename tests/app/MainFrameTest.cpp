@@ -154,3 +154,21 @@ TEST_F(MainFrameFixture, AFreeTextEndsWithItsOwnDialogAndRecordsNoProgress)
     EXPECT_EQ(frame.Engine().State().running, 0);
     EXPECT_EQ(UserProfile::Instance().ProgressCount(), 0);
 }
+
+TEST_F(MainFrameFixture, ANewUserWhoCancelsTheWizardStillGetsACourse)
+{
+    UserProfile& profile = UserProfile::Instance();
+    profile.AddUserName("Leer");
+    profile.LoadUser("Leer", false); // no files yet: the name stays, keyboard and set are empty
+    ASSERT_TRUE(profile.KeyboardId().empty());
+    UserInfoDialog::SetNextAnswer(false);
+    CFirstTimeWizard::Answer cancel;
+    cancel.finish = false;
+    CFirstTimeWizard::SetNextAnswer(cancel);
+    CMainFrame& frame = Frame(true);
+    frame.Start();
+    EXPECT_EQ(frame.Engine().State().running, 0);
+    EXPECT_EQ(profile.KeyboardId(), "00000407");
+    EXPECT_EQ(profile.LessonSet(), "_a");
+    EXPECT_GT(LessonCatalog::Instance().LessonCount(), 40);
+}
