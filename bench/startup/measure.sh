@@ -28,10 +28,18 @@ first_window_ms() {
 
 rss_mib() { awk '/VmRSS/ {printf "%.1f", $2 / 1024}' "/proc/$1/status"; }
 
+# A cold start reads everything from disk: drop the page cache first where we may.
+drop_caches() { sync; { echo 3 > /proc/sys/vm/drop_caches; } 2>/dev/null && echo yes || echo no; }
+
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
 
 # Tippwerk: the welcome screen is its first window. For memory, log a user in and let
 # the idle main window settle.
+if [ "$(drop_caches)" = yes ]; then
+  read -r ms pid < <(TIPPWERK_HOME="$home" first_window_ms "$home/tippwerk")
+  echo "tippwerk cold first window ms: $ms"
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+fi
 times=()
 for i in $(seq "$runs"); do
   read -r ms pid < <(TIPPWERK_HOME="$home" first_window_ms "$home/tippwerk")
@@ -42,14 +50,19 @@ echo "tippwerk first window ms: ${times[*]} (median $(printf '%s\n' "${times[@]}
 
 TIPPWERK_HOME="$home" "$home/tippwerk" >/dev/null 2>&1 &
 pid=$!
-sleep 3.5
-xdotool type --delay 20 "Messung"; xdotool key Tab; xdotool type --delay 20 "geheim1"; xdotool key Return
-sleep 0.5; xdotool key Return; sleep 0.3; xdotool type --delay 20 "geheim1"; xdotool key Return
-sleep 1.5; xdotool key Escape; sleep 1; xdotool key Escape; sleep 3
+sleep 4
+xdotool type --delay 30 "Messung"; xdotool key Tab; xdotool type --delay 30 "geheim1"; xdotool key Return
+sleep 1; xdotool key Return; sleep 1; xdotool type --delay 30 "geheim1"; xdotool key Return
+sleep 2; xdotool key Escape; sleep 1.5; xdotool key Escape; sleep 3
 echo "tippwerk idle main window RSS MiB: $(rss_mib "$pid")"
 kill "$pid"; wait "$pid" 2>/dev/null || true
 
 if command -v tipp10 >/dev/null; then
+  if [ "$(drop_caches)" = yes ]; then
+    read -r ms pid < <(first_window_ms tipp10)
+    echo "tipp10 cold first window ms: $ms"
+    kill "$pid"; wait "$pid" 2>/dev/null || true
+  fi
   times=()
   for i in $(seq "$runs"); do
     read -r ms pid < <(first_window_ms tipp10)
