@@ -3,22 +3,25 @@
 #include "feedback/SoundOutput.h"
 
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <map>
-#include <memory>
 #include <string>
-
-class QSoundEffect;
 
 // Plays the keystroke sounds through Qt Multimedia. Every wave file of the "sounds" folder
 // and every speaker sound (rendered into a wave file of a temporary folder) is loaded once
-// when the output is made, so a keystroke only starts a loaded effect. Without a sound
-// device the effects stay silent; a missing or broken file is silent too.
+// when the output is made. The effects live on a thread of their own: starting one talks to
+// the sound server, which would cost the keystroke up to milliseconds, so Play only hands
+// the name over. Without a sound device the effects stay silent; a missing or broken file
+// is silent too.
 class QtSoundOutput : public SoundOutput
 {
 public:
     QtSoundOutput();
     ~QtSoundOutput() override;
+
+    QtSoundOutput(const QtSoundOutput&) = delete;
+    QtSoundOutput& operator=(const QtSoundOutput&) = delete;
 
     void Play(const SoundCue& cue) override;
     int DurationMs(const SoundCue& cue) const override;
@@ -27,16 +30,13 @@ public:
     QString BeepFolder() const;
 
 private:
-    struct Sound
-    {
-        std::unique_ptr<QSoundEffect> effect;
-        int durationMs = 0;
-    };
+    class Player;
 
-    void Prepare(const SoundCue& cue);
     QString WriteBeep(const SoundCue& cue);
 
     QTemporaryDir m_beepFolder;
-    std::map<std::string, Sound> m_sounds;
-    QSoundEffect* m_current = nullptr;
+    // Sounds that can play, by cue file name, with their lengths.
+    std::map<std::string, int> m_durations;
+    QThread m_thread;
+    Player* m_player = nullptr; // lives on m_thread
 };

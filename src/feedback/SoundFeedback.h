@@ -15,8 +15,9 @@ class AppSettings;
 // whole run and lends it to the settings pages, so the MIDI output is opened once.
 //
 // No call waits for a sound: the exercise handles a keystroke while its sound plays. A bad
-// sound and a beep are still heard to their end (see SoundSequencer), and the metronome's
-// MIDI output is opened and played on a thread of its own.
+// sound and a beep are still heard to their end (see SoundSequencer). Starting a sound and
+// opening and playing the metronome's MIDI output happen on threads of their own, so a call
+// only hands the work over.
 class SoundFeedback
 {
 public:
