@@ -147,11 +147,9 @@ bool LessonCatalog::ReloadLessonsFrom(const std::string& path)
 {
     m_lessons.clear();
     LineFile file;
-    if (!file.LoadLines(path))
-        return false;
     std::string line;
     // A file without an identity line is no course at all, not one empty lesson.
-    if (!file.NextLine(line) || line.empty() || path.find(line) == std::string::npos)
+    if (!file.LoadIdentifiedLines(path, line) || line.empty())
         return false;
 
     bool endedByEmptyLine = true;

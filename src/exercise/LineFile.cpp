@@ -98,3 +98,11 @@ void LineFile::ClearLines()
     m_cursor = 0;
     m_carryOver.clear();
 }
+
+bool LineFile::LoadIdentifiedLines(const std::string& path, std::string& identity)
+{
+    if (path.empty() || !LoadLines(path))
+        return false;
+    NextLine(identity);
+    return path.find(identity) != std::string::npos;
+}

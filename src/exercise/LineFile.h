@@ -14,6 +14,11 @@ public:
     // opened or any block is damaged; the lines read before the fault stay.
     bool LoadLines(const std::string& path);
 
+    // Loads a data file that names itself: its first line must occur in the file's own
+    // path, so a copy under another name is refused. `identity` receives that line; the
+    // read cursor stands after it.
+    bool LoadIdentifiedLines(const std::string& path, std::string& identity);
+
     // Writes every line followed by CR LF. The previous file stays intact on failure.
     bool SaveLines(const std::string& path);
 

@@ -79,11 +79,8 @@ bool CharacterMap::AppendComposed(const std::string& keyboardName, std::string& 
 {
     const std::string path = ComposedFilePath(keyboardName);
     LineFile file;
-    if (path.empty() || !file.LoadLines(path))
-        return false;
     std::string line;
-    file.NextLine(line);
-    if (path.find(line) == std::string::npos)
+    if (!file.LoadIdentifiedLines(path, line))
         return false;
 
     while (file.NextLine(line)) {

@@ -61,12 +61,9 @@ bool KeyboardLayout::Load(const std::string& name)
 
     const std::string path = FilePath(name);
     LineFile file;
-    if (path.empty() || !file.LoadLines(path))
-        return false;
     // The first line names the keyboard; a file copied under another name is refused.
     std::string line;
-    file.NextLine(line);
-    if (path.find(line) == std::string::npos)
+    if (!file.LoadIdentifiedLines(path, line))
         return false;
 
     while (file.NextLine(line)) {
