@@ -2,6 +2,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/PictureStore.h"
+#include "app/ProgramIcon.h"
 #include "app/WelcomeScreen.h"
 #include "exercise/SystemExerciseClock.h"
 #include "feedback/SoundFeedback.h"
@@ -24,6 +25,7 @@ int TypingApplication::Run(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Tippwerk"));
     QApplication::setOrganizationName(QStringLiteral("tvr SOFTWARE"));
     QApplication::setQuitOnLastWindowClosed(true);
+    QApplication::setWindowIcon(ProgramIcon::Create());
 
     PictureStore pictures;
     if (!pictures.LoadStartPictures()) {

@@ -1,13 +1,16 @@
 #include "MainFrameFixture.h"
 
 #include "../widgets/QtTestEnvironment.h"
+#include "app/ProgramIcon.h"
 #include "results/LessonSelectionDialog.h"
 #include "users/UserInfoDialog.h"
 #include "wizard/CFirstTimeWizard.h"
 #include "wizard/LessonEndDialog.h"
 
 #include <QAction>
+#include <QIcon>
 #include <QMenuBar>
+#include <cstdlib>
 
 namespace {
 
@@ -171,4 +174,17 @@ TEST_F(MainFrameFixture, ANewUserWhoCancelsTheWizardStillGetsACourse)
     EXPECT_EQ(profile.KeyboardId(), "00000407");
     EXPECT_EQ(profile.LessonSet(), "_a");
     EXPECT_GT(LessonCatalog::Instance().LessonCount(), 40);
+}
+
+TEST(ProgramIcon, HasEverySizeWithADarkEdgeAndALightFace)
+{
+    const QIcon icon = ProgramIcon::Create();
+    ASSERT_TRUE(icon.availableSizes().contains(QSize(16, 16)));
+    ASSERT_TRUE(icon.availableSizes().contains(QSize(256, 256)));
+    const QImage image = icon.pixmap(64).toImage();
+    if (const char* dir = std::getenv("TIPPWERK_RENDER_DIR"))
+        image.save(QString::fromLocal8Bit(dir) + QStringLiteral("/icon.png"));
+    EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);    // transparent corner
+    EXPECT_LT(qGray(image.pixel(32, 60)), 100); // the key's dark side
+    EXPECT_GT(qGray(image.pixel(12, 20)), 200); // its light top face
 }
