@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -161,22 +162,26 @@ void KeyboardView::UpdateAfterKeystroke(int column, int lineCount, int lineIndex
         Prepare(painter);
         TextPanelPainter text(painter, m_layout, m_lines);
         text.UpdateAfterKeystroke(m_state, now, blinkingCursor != 0, cursorStyle, m_cursorCounter);
-        QRect touched = text.Touched();
+        // Each part on its own: their bounding rectangle would span text, keys and hands,
+        // and the paint would copy most of the window for a few changed cells.
+        std::array<QRect, 3> touched{text.Touched()};
 
         const KeyStrokes strokes = StrokesAtStoredPosition();
         if (m_layout.HandsOn()) {
             HandsPainter hands(painter, m_layout);
             hands.UpdateHighlight(m_hands, m_keyboard, strokes, m_lastHandStrokes, m_blinkPhase,
                                   m_layout.KeyboardOn());
-            touched |= hands.Touched();
+            touched[1] = hands.Touched();
         }
         if (m_layout.KeyboardOn()) {
             KeyboardPainter keys(painter, m_layout);
             keys.UpdateHighlight(m_keyboard, strokes, m_lastKeyboardStrokes, m_blinkPhase);
-            touched |= keys.Touched();
+            touched[2] = keys.Touched();
         }
         painter.end();
-        Flush(touched);
+        for (const QRect& rect : touched) {
+            Flush(rect);
+        }
     }
     m_state = now;
     ++m_blinkPhase;
@@ -370,7 +375,11 @@ void KeyboardView::paintEvent(QPaintEvent* event)
             painter.drawImage(source.topLeft() + client.topLeft(), m_screen, source);
         }
     }
-    drawFrame(&painter);
+    // The sunken edge only when the paint reaches it; drawn clipped it costs more than
+    // the few cells a keystroke changes.
+    if (!client.contains(event->rect())) {
+        drawFrame(&painter);
+    }
     painter.end();
     PlayWelcomeSoundLater();
 }
