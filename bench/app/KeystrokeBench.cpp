@@ -41,6 +41,7 @@
 #include <ctime>
 #include <filesystem>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -125,6 +126,21 @@ double CpuMilliseconds()
     timespec now{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+// Context switches of the calling thread: voluntary ones are waits (for Qt's drawing
+// threads among others), involuntary ones are other programs taking the core.
+struct Switches
+{
+    long waits = 0;
+    long preemptions = 0;
+};
+
+Switches ThreadSwitches()
+{
+    rusage usage{};
+    getrusage(RUSAGE_THREAD, &usage);
+    return {usage.ru_nvcsw, usage.ru_nivcsw};
 }
 
 // Nearest-rank percentile of sorted values.
@@ -294,6 +310,10 @@ int main(int argc, char** argv)
     std::vector<double> painting;
     std::vector<double> lessonEnds;
     std::vector<double> lineEnds;
+    std::vector<double> withinLines;
+    std::vector<double> undisturbed;
+    int waited = 0;
+    int preempted = 0;
     total.reserve(static_cast<std::size_t>(options.keys));
     handling.reserve(static_cast<std::size_t>(options.keys));
     painting.reserve(static_cast<std::size_t>(options.keys));
@@ -312,6 +332,7 @@ int main(int argc, char** argv)
         const int lineBefore = state.lineIndex;
         clock.ms += 150;
 
+        const Switches switchesBefore = ThreadSwitches();
         const double cpuStart = CpuMilliseconds();
         const Clock::time_point start = Clock::now();
         QApplication::sendEvent(&frame, &press);
@@ -320,6 +341,7 @@ int main(int argc, char** argv)
         QCoreApplication::sendPostedEvents();
         const Clock::time_point painted = Clock::now();
         const double cpuMs = CpuMilliseconds() - cpuStart;
+        const Switches switchesAfter = ThreadSwitches();
 
         const double ms = Milliseconds(painted - start);
         if (!LessonEndDialog::HasNextAnswer()) {
@@ -328,8 +350,16 @@ int main(int argc, char** argv)
         } else {
             if (state.lineIndex != lineBefore)
                 lineEnds.push_back(ms);
+            else
+                withinLines.push_back(ms);
             total.push_back(ms);
             cpu.push_back(cpuMs);
+            const bool waits = switchesAfter.waits != switchesBefore.waits;
+            const bool preempts = switchesAfter.preemptions != switchesBefore.preemptions;
+            waited += waits ? 1 : 0;
+            preempted += preempts ? 1 : 0;
+            if (!waits && !preempts)
+                undisturbed.push_back(ms);
             handling.push_back(Milliseconds(handled - start));
             painting.push_back(Milliseconds(painted - handled));
             ++timed;
@@ -360,6 +390,8 @@ int main(int argc, char** argv)
     PrintFigures("  CPU time of the process", cpu);
     PrintFigures("  key events (engine, drawing)", handling);
     PrintFigures("  paint to the window", painting);
+    PrintFigures("  without a wait or preemption", undisturbed);
+    PrintFigures("  keystrokes within a line", withinLines);
     PrintFigures("  keystrokes that end a line", lineEnds);
     PrintFigures("lesson end with restart (apart)", lessonEnds);
     PrintFigures("full repaint (PaintAll + paint)", repaints);
@@ -367,6 +399,7 @@ int main(int argc, char** argv)
     PrintFigures("  PaintAll alone", repaintDrawing);
     std::printf("\n%lld paint events for %d keystrokes, %.0f pixels each on average\n", paints, timed,
                 paints > 0 ? static_cast<double>(pixels) / static_cast<double>(paints) : 0.0);
+    std::printf("the GUI thread waited in %d keystrokes and was preempted in %d\n", waited, preempted);
     std::printf("%d records, %d errors in the last exercise\n", ExerciseRecord::Instance().EntryCount(),
                 state.errors);
     return 0;

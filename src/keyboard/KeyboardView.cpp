@@ -21,6 +21,11 @@
 
 namespace {
 
+// Qt's raster engine hands a fill of more than about 96 rows to its thread pool and
+// waits for it; on a busy machine that wait can last a whole time slice. Copies to the
+// window stay below that, in bands of this many rows.
+constexpr int kCopyBand = 64;
+
 // The animation for the minute: error rate in even minutes, speed in odd ones.
 int ChooseAnimation(int elapsedSeconds, int speedValue, int errorValue)
 {
@@ -371,8 +376,10 @@ void KeyboardView::paintEvent(QPaintEvent* event)
     const QRect client = contentsRect();
     for (const QRect& rect : event->region()) {
         const QRect source = rect.translated(-client.topLeft()) & m_screen.rect();
-        if (!source.isEmpty()) {
-            painter.drawImage(source.topLeft() + client.topLeft(), m_screen, source);
+        for (int top = source.top(); top <= source.bottom(); top += kCopyBand) {
+            const QRect band(source.left(), top, source.width(),
+                             std::min(kCopyBand, source.bottom() + 1 - top));
+            painter.drawImage(band.topLeft() + client.topLeft(), m_screen, band);
         }
     }
     // The sunken edge only when the paint reaches it; drawn clipped it costs more than
