@@ -311,7 +311,7 @@ int main(int argc, char** argv)
     std::vector<double> lessonEnds;
     std::vector<double> lineEnds;
     std::vector<double> withinLines;
-    std::vector<double> undisturbed;
+    std::vector<double> notPreempted;
     int waited = 0;
     int preempted = 0;
     total.reserve(static_cast<std::size_t>(options.keys));
@@ -358,8 +358,8 @@ int main(int argc, char** argv)
             const bool preempts = switchesAfter.preemptions != switchesBefore.preemptions;
             waited += waits ? 1 : 0;
             preempted += preempts ? 1 : 0;
-            if (!waits && !preempts)
-                undisturbed.push_back(ms);
+            if (!preempts)
+                notPreempted.push_back(ms);
             handling.push_back(Milliseconds(handled - start));
             painting.push_back(Milliseconds(painted - handled));
             ++timed;
@@ -390,7 +390,7 @@ int main(int argc, char** argv)
     PrintFigures("  CPU time of the process", cpu);
     PrintFigures("  key events (engine, drawing)", handling);
     PrintFigures("  paint to the window", painting);
-    PrintFigures("  without a wait or preemption", undisturbed);
+    PrintFigures("  not preempted", notPreempted);
     PrintFigures("  keystrokes within a line", withinLines);
     PrintFigures("  keystrokes that end a line", lineEnds);
     PrintFigures("lesson end with restart (apart)", lessonEnds);
