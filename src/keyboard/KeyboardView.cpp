@@ -17,8 +17,14 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
 
 namespace {
+
+// Qt's raster engine hands a fill of more than about 96 rows to its thread pool and
+// waits for it; on a busy machine that wait can last a whole time slice. Copies to the
+// window stay below that, in bands of this many rows.
+constexpr int kCopyBand = 64;
 
 // The animation for the minute: error rate in even minutes, speed in odd ones.
 int ChooseAnimation(int elapsedSeconds, int speedValue, int errorValue)
@@ -161,22 +167,26 @@ void KeyboardView::UpdateAfterKeystroke(int column, int lineCount, int lineIndex
         Prepare(painter);
         TextPanelPainter text(painter, m_layout, m_lines);
         text.UpdateAfterKeystroke(m_state, now, blinkingCursor != 0, cursorStyle, m_cursorCounter);
-        QRect touched = text.Touched();
+        // Each part on its own: their bounding rectangle would span text, keys and hands,
+        // and the paint would copy most of the window for a few changed cells.
+        std::array<QRect, 3> touched{text.Touched()};
 
         const KeyStrokes strokes = StrokesAtStoredPosition();
         if (m_layout.HandsOn()) {
             HandsPainter hands(painter, m_layout);
             hands.UpdateHighlight(m_hands, m_keyboard, strokes, m_lastHandStrokes, m_blinkPhase,
                                   m_layout.KeyboardOn());
-            touched |= hands.Touched();
+            touched[1] = hands.Touched();
         }
         if (m_layout.KeyboardOn()) {
             KeyboardPainter keys(painter, m_layout);
             keys.UpdateHighlight(m_keyboard, strokes, m_lastKeyboardStrokes, m_blinkPhase);
-            touched |= keys.Touched();
+            touched[2] = keys.Touched();
         }
         painter.end();
-        Flush(touched);
+        for (const QRect& rect : touched) {
+            Flush(rect);
+        }
     }
     m_state = now;
     ++m_blinkPhase;
@@ -366,11 +376,17 @@ void KeyboardView::paintEvent(QPaintEvent* event)
     const QRect client = contentsRect();
     for (const QRect& rect : event->region()) {
         const QRect source = rect.translated(-client.topLeft()) & m_screen.rect();
-        if (!source.isEmpty()) {
-            painter.drawImage(source.topLeft() + client.topLeft(), m_screen, source);
+        for (int top = source.top(); top <= source.bottom(); top += kCopyBand) {
+            const QRect band(source.left(), top, source.width(),
+                             std::min(kCopyBand, source.bottom() + 1 - top));
+            painter.drawImage(band.topLeft() + client.topLeft(), m_screen, band);
         }
     }
-    drawFrame(&painter);
+    // The sunken edge only when the paint reaches it; drawn clipped it costs more than
+    // the few cells a keystroke changes.
+    if (!client.contains(event->rect())) {
+        drawFrame(&painter);
+    }
     painter.end();
     PlayWelcomeSoundLater();
 }

@@ -91,10 +91,25 @@ QRect ThinLine::Draw(QPainter& painter, int x1, int y1, int x2, int y2, const QC
     int x = x1;
     int y = y1;
     QRect drawn;
+    // Neighbouring pixels of a row or a column go out as one rectangle: a fill per pixel
+    // made the cursor and the finger outlines the dearest part of a keystroke. Every pixel
+    // is still filled exactly once.
+    QRect run;
     while (x != x2 || y != y2) {
         const QRect pixel(x, y, 1, 1);
-        painter.fillRect(pixel, colour);
         drawn |= pixel;
+        const bool extendsRow =
+            run.height() == 1 && y == run.top() && (x == run.right() + 1 || x == run.left() - 1);
+        const bool extendsColumn =
+            run.width() == 1 && x == run.left() && (y == run.bottom() + 1 || y == run.top() - 1);
+        if (run.isEmpty()) {
+            run = pixel;
+        } else if (extendsRow || extendsColumn) {
+            run |= pixel;
+        } else {
+            painter.fillRect(run, colour);
+            run = pixel;
+        }
         const int twice = 2 * error;
         if (twice >= dy) {
             error += dy;
@@ -104,6 +119,9 @@ QRect ThinLine::Draw(QPainter& painter, int x1, int y1, int x2, int y2, const QC
             error += dx;
             y += sy;
         }
+    }
+    if (!run.isEmpty()) {
+        painter.fillRect(run, colour);
     }
     return drawn;
 }
