@@ -20,11 +20,14 @@ public:
         std::vector<std::string> audioDrivers = {"pulseaudio", "alsa"};
         // Where the "file" driver writes, when it is one of the drivers.
         std::string audioFile;
+        // Loaded at the first open; when it is missing there is no port.
+        std::string library = "libfluidsynth.so.3";
     };
 
     ~FluidSynthPort() override;
 
-    // nullptr when no audio driver can be started or no sound font loads.
+    // nullptr when the library is missing, no audio driver can be started or no sound font
+    // loads.
     static std::unique_ptr<MidiPort> Open(const Options& options);
     // With the installed sound fonts and the desktop's audio drivers.
     static std::unique_ptr<MidiPort> Open();

@@ -2,29 +2,33 @@
 
 #include "feedback/MidiPort.h"
 
-#include <functional>
 #include <memory>
 
-class RtMidiOut;
+class RtMidiLibrary;
+struct RtMidiWrapper;
 
 // A MIDI output port of the system (ALSA sequencer or JACK) through RtMidi.
 class RtMidiPort : public MidiPort
 {
 public:
-    // Makes the RtMidi output object; may throw as RtMidi's constructor does.
-    using Factory = std::function<std::unique_ptr<RtMidiOut>()>;
-
     ~RtMidiPort() override;
 
     // Opens the port the device number stands for (see MidiPortChoice). nullptr when RtMidi
-    // cannot start (it throws without a sequencer), there is no such port or it will not
-    // open. An empty factory makes RtMidi's default output object.
-    static std::unique_ptr<MidiPort> Open(int device, const Factory& factory = {});
+    // is missing or cannot start (as without a sequencer), there is no such port or it will
+    // not open.
+    static std::unique_ptr<MidiPort> Open(int device, std::shared_ptr<const RtMidiLibrary> library);
+    // Through the installed RtMidi, loaded at the first call.
+    static std::unique_ptr<MidiPort> Open(int device);
 
+    // Throws when the device refuses the message.
     void Send(const MidiMessage& message) override;
 
 private:
-    explicit RtMidiPort(std::unique_ptr<RtMidiOut> out);
+    using Output = std::unique_ptr<RtMidiWrapper, void (*)(RtMidiWrapper*)>;
 
-    std::unique_ptr<RtMidiOut> m_out;
+    RtMidiPort(std::shared_ptr<const RtMidiLibrary> library, Output out);
+
+    // Declared first: the output is freed while the library is still loaded.
+    std::shared_ptr<const RtMidiLibrary> m_library;
+    Output m_out;
 };
