@@ -1,8 +1,10 @@
 #include "app/CMainFrame.h"
 
 #include "app/InformationBox.h"
+#include "app/LimitDialog.h"
 #include "app/NoteDialog.h"
 #include "app/PictureStore.h"
+#include "app/ProgramMessage.h"
 #include "app/TypedCharacter.h"
 #include "exercise/ExerciseEngine.h"
 #include "exercise/ExerciseRecord.h"
@@ -14,6 +16,7 @@
 #include "resources/StringTable.h"
 #include "resources/TextCodec.h"
 #include "results/LessonSelectionDialog.h"
+#include "rtf/RtfFileError.h"
 #include "settings/WindowPlacementStore.h"
 #include "users/LoginDialog.h"
 #include "users/UserInfoDialog.h"
@@ -24,11 +27,14 @@
 
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QUrl>
 
 namespace {
@@ -61,6 +67,29 @@ KeyboardViewPictures ViewPictures(const PictureStore& store)
 void ShowMessage(QWidget* parent, int stringId)
 {
     QMessageBox::information(parent, DialogText::FromTable(128), DialogText::FromTable(stringId));
+}
+
+// A file-dialog filter of the string table ("text|patterns|...||") in Qt's syntax: the
+// patterns go into the parentheses of the text, and "*.*" is "*" here.
+QString QtFileFilter(const QString& tableFilter)
+{
+    const QStringList parts = tableFilter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size() && !parts[i].isEmpty(); i += 2) {
+        QString text = parts[i];
+        if (const qsizetype open = text.lastIndexOf(QLatin1Char('(')); open >= 0)
+            text.truncate(open);
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        patterns.replace(QStringLiteral("*.*"), QStringLiteral("*"));
+        filters << text + QLatin1Char('(') + patterns.simplified() + QLatin1Char(')');
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+QString ChooseTextFile(QWidget* parent, const QString& initialName, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, DialogText::FromTable(128), initialName, filter);
 }
 
 } // namespace
@@ -189,6 +218,9 @@ void CMainFrame::RunCommand(int id)
         break;
     case kExit:
         close();
+        break;
+    case kPractiseTextFile:
+        OnPractiseTextFile();
         break;
     default:
         break;
@@ -590,6 +622,118 @@ void CMainFrame::OnAbout()
     Modal([&] {
         QMessageBox::about(this, DialogText::FromTable(128),
                            DialogText::FromTable(128) + QLatin1Char(' ') + DialogText::FromTable(119));
+        return 0;
+    });
+}
+
+// ---- Text files and dropped files
+
+void CMainFrame::SetOpenFileChooser(OpenFileChooser chooser)
+{
+    m_chooseTextFile = std::move(chooser);
+}
+
+void CMainFrame::OnPractiseTextFile()
+{
+    const QString filter = QtFileFilter(DialogText::FromTable(114));
+    const QString initialName = QStringLiteral("*.txt; *.rtf");
+    const QString path = Modal([&] {
+        return m_chooseTextFile ? m_chooseTextFile(this, initialName, filter)
+                                : ChooseTextFile(this, initialName, filter);
+    });
+    if (path.isEmpty())
+        return;
+    m_engine->RecordProgress(false);
+    PractiseFile(path);
+}
+
+void CMainFrame::PractiseFile(const QString& path)
+{
+    LessonCatalog& catalog = LessonCatalog::Instance();
+    LimitDialog limits(this);
+    bool imported = false;
+    QString failure;
+    try {
+        imported = Modal([&] { return catalog.ImportText(path.toStdString(), limits); });
+        if (!imported && limits.WasConfirmed())
+            failure = DialogText::FromTable(506);
+    } catch (const RtfFileError& error) {
+        const int message = error.kind() == RtfFileError::Kind::NotFound ? 61858 : 61857;
+        failure = DialogText::FromTable(message).arg(QString::fromStdString(error.path()));
+    }
+    if (imported) {
+        if (!m_engine->StartLesson(FREE_TEXT_LESSON))
+            ShowMessageText(DialogText::FromTable(504));
+        return;
+    }
+    // "Zurück" is no damaged file: it leaves everything as it was, without a message.
+    if (failure.isEmpty())
+        return;
+    // A free text being practised has just lost its lines; typing on would be judged
+    // against a text that is no longer there.
+    if (m_engine->State().running && m_engine->State().lessonIndex == FREE_TEXT_LESSON) {
+        m_engine->StopExercise();
+        RedrawKeyboardView();
+    }
+    ShowMessageText(failure);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        paths << (url.isLocalFile() ? url.toLocalFile() : url.toString());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // The drag source waits until the drop returns; the dialogs come after that.
+    QTimer::singleShot(0, this, [this, paths] { OnDroppedFiles(paths); });
+}
+
+void CMainFrame::OnDroppedFiles(const QStringList& paths)
+{
+    const QString first = paths.first().toLower();
+    if (first.contains(QStringLiteral(".stat"))) {
+        if (m_engine->State().running && !AskQuestion(192))
+            return;
+        for (const QString& path : paths) {
+            m_engine->RecordProgress(false);
+            m_engine->StopExercise();
+            RedrawKeyboardView();
+            if (!ExerciseRecord::Instance().LoadStatistics(path.toStdString())) {
+                ShowMessageText(DialogText::FromTable(506));
+                return;
+            }
+        }
+    } else if (first.contains(QStringLiteral(".rtf")) || first.contains(QStringLiteral(".txt"))) {
+        if (m_engine->State().running && !AskQuestion(191))
+            return;
+        m_engine->RecordProgress(false);
+        PractiseFile(paths.first());
+    } else {
+        ShowMessageText(DialogText::FromTable(198));
+    }
+}
+
+bool CMainFrame::AskQuestion(int stringId)
+{
+    return Modal([&] {
+        int noOption = 0;
+        InformationBox box(InformationBox::kQuestion, stringId, noOption, this);
+        return box.exec() == InformationBox::kResultYes;
+    });
+}
+
+void CMainFrame::ShowMessageText(const QString& text)
+{
+    Modal([&] {
+        ProgramMessage::Show(this, text);
         return 0;
     });
 }

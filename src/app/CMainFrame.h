@@ -4,7 +4,10 @@
 #include "settings/AppSettings.h"
 
 #include <QMainWindow>
+#include <QString>
+#include <QStringList>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -74,6 +77,13 @@ public:
     QAction* CommandAction(int id) const;
     void RunCommand(int id);
 
+    // Asks for the text file to practise, with the file name field preset to `initialName`
+    // and the file-dialog filter `filter`; an empty name means cancelled.
+    using OpenFileChooser =
+        std::function<QString(QWidget* parent, const QString& initialName, const QString& filter)>;
+    // Replaces the file-open dialog of "&Textdatei" (tests); an empty chooser restores it.
+    void SetOpenFileChooser(OpenFileChooser chooser);
+
     // ExerciseHost
     void ShowNote(const std::string& text) override;
     void ShowInformation(const std::string& text, int& option) override;
@@ -113,6 +123,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildMenu();
@@ -129,6 +141,13 @@ private:
     void OnSaveToDiskette();
     void OnChangeUser();
     void OnAbout();
+    void OnPractiseTextFile();
+    void OnDroppedFiles(const QStringList& paths);
+    // The limits, the import and the start of a text file the user chose or dropped.
+    void PractiseFile(const QString& path);
+    // A question with "Ja" and "Nein"; true for "Ja".
+    bool AskQuestion(int stringId);
+    void ShowMessageText(const QString& text);
 
     Services m_services;
     AppSettings m_settings;
@@ -142,4 +161,5 @@ private:
     int m_layoutHeight = kDefaultLayoutHeight;
     bool m_focused = false;
     bool m_closing = false;
+    OpenFileChooser m_chooseTextFile;
 };

@@ -1,0 +1,212 @@
+#include "MainFrameFixture.h"
+
+#include "app/LimitDialog.h"
+#include "app/ProgramMessage.h"
+#include "resources/StringTable.h"
+#include "results/LessonSelectionDialog.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QStringList>
+#include <QUrl>
+
+namespace {
+
+// The main window with its messages caught and a user who chose no lesson yet.
+class TextFileTest : public MainFrameFixture
+{
+protected:
+    void SetUp() override
+    {
+        MainFrameFixture::SetUp();
+        ProgramMessage::SetObserverForTesting([this](const QString& text) { messages << text; });
+    }
+
+    void TearDown() override
+    {
+        ProgramMessage::SetObserverForTesting({});
+        LimitDialog::ClearNextAnswer();
+        MainFrameFixture::TearDown();
+    }
+
+    // The main window, idle, or running catalogue lesson 0.
+    CMainFrame& StartedFrame(bool withLesson = false)
+    {
+        CreateUser();
+        CMainFrame& frame = Frame();
+        LessonSelectionDialog::SetNextAnswer({{}, withLesson ? 0 : LessonSelectionDialog::kCancel});
+        frame.Start();
+        return frame;
+    }
+
+    QString WriteFile(const QString& name, const QByteArray& contents)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+        return path;
+    }
+
+    static void ConfirmLimits(double speed = 150, double error = 2, int minutes = 10)
+    {
+        LimitDialog::Answer answer;
+        answer.values.speedLimit = speed;
+        answer.values.errorLimit = error;
+        answer.values.minutes = minutes;
+        LimitDialog::SetNextAnswer(answer);
+        NoteDialog::SetNextAnswer(); // the note that opens the exercise
+    }
+
+    void Drop(const QStringList& paths)
+    {
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls << QUrl::fromLocalFile(path);
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_frame.get(), &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_frame.get(), &drop);
+        QCoreApplication::processEvents();
+    }
+
+    const QByteArray kLetter = "Lieber Hans,\r\n\r\n\tich schreibe dir.\r\n";
+    QStringList messages;
+};
+
+QString Text(int id)
+{
+    return QString::fromUtf8(StringTable::Utf8(id));
+}
+
+} // namespace
+
+TEST_F(TextFileTest, TheTextFileCommandPractisesTheChosenFileWithItsLimits)
+{
+    CMainFrame& frame = StartedFrame();
+    const QString path = WriteFile(QStringLiteral("brief.txt"), kLetter);
+    QString shownName, shownFilter;
+    frame.SetOpenFileChooser([&](QWidget*, const QString& initialName, const QString& filter) {
+        shownName = initialName;
+        shownFilter = filter;
+        return path;
+    });
+    ConfirmLimits(150, 2, 10);
+    frame.RunCommand(CMainFrame::kPractiseTextFile);
+
+    EXPECT_EQ(shownName, QStringLiteral("*.txt; *.rtf"));
+    EXPECT_EQ(shownFilter, QStringLiteral("TextDatei (*.txt);;Rich text format (*.rtf);; *.* (*)"));
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(frame.Engine().State().running, 1);
+    EXPECT_EQ(frame.Engine().State().lessonIndex, FREE_TEXT_LESSON);
+    const LessonCatalog& catalog = LessonCatalog::Instance();
+    EXPECT_EQ(catalog.FreeTextLines(), (std::vector<std::string>{"Lieber Hans,", " ich schreibe dir."}));
+    EXPECT_EQ(catalog.FreeTextSpeedLimit(), 150.0);
+    EXPECT_EQ(catalog.TimeLimit(), 600);
+
+    // A cancelled file dialog changes nothing and asks for no limits.
+    frame.SetOpenFileChooser([](QWidget*, const QString&, const QString&) { return QString(); });
+    ConfirmLimits();
+    frame.RunCommand(CMainFrame::kPractiseTextFile);
+    EXPECT_TRUE(LimitDialog::HasNextAnswer());
+    EXPECT_EQ(frame.Engine().State().running, 1);
+}
+
+TEST_F(TextFileTest, ADroppedTextAsksFirstWhileAnExerciseRunsAndOtherFilesAreRefused)
+{
+    CMainFrame& frame = StartedFrame(true);
+    ASSERT_EQ(frame.Engine().State().running, 1);
+    const QString letter = WriteFile(QStringLiteral("Brief.TXT"), kLetter);
+
+    ConfirmLimits();
+    InformationBox::SetNextAnswer(InformationBox::kNoId);
+    Drop({letter});
+    EXPECT_FALSE(InformationBox::HasNextAnswer());
+    EXPECT_TRUE(LimitDialog::HasNextAnswer());
+    EXPECT_EQ(frame.Engine().State().lessonIndex, 0);
+
+    InformationBox::SetNextAnswer(InformationBox::kYesId);
+    Drop({letter});
+    EXPECT_FALSE(LimitDialog::HasNextAnswer());
+    EXPECT_EQ(frame.Engine().State().running, 1);
+    EXPECT_EQ(frame.Engine().State().lessonIndex, FREE_TEXT_LESSON);
+    EXPECT_TRUE(messages.isEmpty());
+
+    // Whatever else is dropped: only the message, nothing asked, nothing stopped.
+    Drop({WriteFile(QStringLiteral("brief.doc"), kLetter), letter});
+    EXPECT_EQ(messages, QStringList{Text(198)});
+    EXPECT_EQ(frame.Engine().State().running, 1);
+}
+
+TEST_F(TextFileTest, AnImportThatFailsSaysWhyAndZurueckSaysNothing)
+{
+    CMainFrame& frame = StartedFrame();
+    ConfirmLimits();
+    Drop({WriteFile(QStringLiteral("leer.txt"), "\r\n\r\n\x01\r\n")});
+    ConfirmLimits();
+    Drop({m_dir.filePath(QStringLiteral("fehlt.txt"))});
+    const QString missingRtf = m_dir.filePath(QStringLiteral("fehlt.rtf"));
+    ConfirmLimits();
+    Drop({missingRtf});
+    const QString brokenRtf = WriteFile(QStringLiteral("kaputt.RTF"), "{\\rtf1 Text}}");
+    ConfirmLimits();
+    Drop({brokenRtf});
+    EXPECT_EQ(messages, (QStringList{Text(504), Text(506), missingRtf + QStringLiteral(" was not found."),
+                                     QStringLiteral("An unknown error occurred while accessing ") +
+                                         brokenRtf + QLatin1Char('.')}));
+    EXPECT_EQ(frame.Engine().State().running, 0);
+
+    // "Zurück" is no damaged file.
+    messages.clear();
+    LimitDialog::SetNextAnswer({LimitValues{}, false});
+    Drop({WriteFile(QStringLiteral("brief.txt"), kLetter)});
+    EXPECT_FALSE(LimitDialog::HasNextAnswer());
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(frame.Engine().State().running, 0);
+}
+
+TEST_F(TextFileTest, AFreeTextWhoseLinesAFailedImportReplacedStops)
+{
+    CMainFrame& frame = StartedFrame();
+    const QString letter = WriteFile(QStringLiteral("brief.txt"), kLetter);
+    ConfirmLimits();
+    Drop({letter});
+    ASSERT_EQ(frame.Engine().State().lessonIndex, FREE_TEXT_LESSON);
+
+    // Cancelling the limits keeps the text, so the exercise goes on.
+    InformationBox::SetNextAnswer(InformationBox::kYesId);
+    LimitDialog::SetNextAnswer({LimitValues{}, false});
+    Drop({letter});
+    EXPECT_EQ(frame.Engine().State().running, 1);
+
+    InformationBox::SetNextAnswer(InformationBox::kYesId);
+    ConfirmLimits();
+    Drop({m_dir.filePath(QStringLiteral("fehlt.txt"))});
+    EXPECT_EQ(messages, QStringList{Text(506)});
+    EXPECT_EQ(frame.Engine().State().running, 0);
+}
+
+TEST_F(TextFileTest, DroppedStatisticsFilesLoadOneAfterAnotherUntilOneFails)
+{
+    CMainFrame& frame = StartedFrame(true);
+    const QString good = m_dir.filePath(QStringLiteral("gut.stat"));
+    ASSERT_TRUE(ExerciseRecord::Instance().SaveStatistics(good.toStdString()));
+    const QString damaged = WriteFile(QStringLiteral("kaputt.stat"), "kein Auswertung");
+
+    InformationBox::SetNextAnswer(InformationBox::kNoId);
+    Drop({good});
+    EXPECT_EQ(frame.Engine().State().running, 1);
+
+    InformationBox::SetNextAnswer(InformationBox::kYesId);
+    Drop({good});
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(frame.Engine().State().running, 0);
+
+    Drop({good, damaged, damaged});
+    EXPECT_EQ(messages, QStringList{Text(506)});
+}
