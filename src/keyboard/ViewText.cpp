@@ -6,7 +6,35 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <QHash>
+
 #include <algorithm>
+#include <optional>
+
+namespace {
+
+// Laying a line out to measure it costs as much as drawing it, and the lesson lines come
+// back with every redraw: the answer is kept per font and text.
+bool InWholeCells(const QFontMetrics& metrics, const QString& shown, int cx)
+{
+    constexpr qsizetype kMaxKept = 1024;
+    // The metrics hold their font, so an equal one later is the same font.
+    static std::optional<QFontMetrics> keptFor;
+    static QHash<QString, bool> kept;
+    if (!keptFor || !(*keptFor == metrics) || kept.size() >= kMaxKept) {
+        keptFor = metrics;
+        kept.clear();
+    }
+    const auto found = kept.constFind(shown);
+    if (found != kept.constEnd()) {
+        return found.value();
+    }
+    const bool whole = metrics.horizontalAdvance(shown) == static_cast<int>(shown.size()) * cx;
+    kept.insert(shown, whole);
+    return whole;
+}
+
+} // namespace
 
 QString ViewText::ToDisplay(const std::string& text)
 {
@@ -54,7 +82,7 @@ QRect ViewText::Draw(QPainter& painter, int x, int y, const std::string& text, c
     const QString shown = ToDisplay(text);
     painter.setPen(colour);
     const int baseline = y + metrics.ascent();
-    if (metrics.horizontalAdvance(shown) == static_cast<int>(shown.size()) * cx) {
+    if (InWholeCells(metrics, shown, cx)) {
         painter.drawText(QPoint(x, baseline), shown);
     } else {
         // Advances with a fraction would drift off the cells the cursor and the marks use.

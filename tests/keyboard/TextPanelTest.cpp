@@ -1,6 +1,10 @@
 // The text panel: typed characters, error marks, the return arrow and the cursor.
 #include "KeyboardViewFixture.h"
 
+#include "keyboard/ViewText.h"
+
+#include <QPainter>
+
 namespace {
 
 const QRgb Red = qRgb(200, 20, 20);
@@ -187,6 +191,48 @@ TEST_F(TextPanelTest, MetronomeFlashLeavesTheScreenAsItWas)
     const QImage before = Screen().copy();
     m_view->MetronomeFlash();
     EXPECT_EQ(Screen(), before);
+}
+
+} // namespace
+
+namespace {
+
+QImage DrawnText(const QFont& font, const std::string& text, bool percharacter)
+{
+    QImage image(300, 60, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    if (!percharacter) {
+        ViewText::Draw(painter, 5, 5, text, Qt::black);
+        return image;
+    }
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int cx = metrics.horizontalAdvance(QLatin1Char('A'));
+    const QString shown = ViewText::ToDisplay(text);
+    painter.setPen(Qt::black);
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        painter.drawText(QPoint(5 + static_cast<int>(i) * cx, 5 + metrics.ascent()), QString(shown.at(i)));
+    }
+    return image;
+}
+
+// Whether a text fits the cells is remembered; a font whose advances do not must still
+// get one character per cell after the same text in a font whose do.
+TEST(ViewText, TextOffTheCellsOfAnotherFontIsDrawnCellByCell)
+{
+    const std::string text = "iiWWmi";
+    QFont fixed(QStringLiteral("Liberation Mono"));
+    fixed.setPixelSize(20);
+    QFont proportional(QStringLiteral("DejaVu Sans"));
+    proportional.setPixelSize(20);
+    const QFontMetrics metrics(proportional);
+    ASSERT_NE(metrics.horizontalAdvance(ViewText::ToDisplay(text)),
+              static_cast<int>(text.size()) * metrics.horizontalAdvance(QLatin1Char('A')));
+
+    const QImage first = DrawnText(fixed, text, false);
+    EXPECT_EQ(DrawnText(fixed, text, false), first);
+    EXPECT_EQ(DrawnText(proportional, text, false), DrawnText(proportional, text, true));
 }
 
 } // namespace
