@@ -4,34 +4,84 @@
 #include "resources/TextCodec.h"
 
 #include <QFontMetrics>
-#include <QPainter>
-
+#include <QGlyphRun>
 #include <QHash>
+#include <QPainter>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <optional>
 
 namespace {
 
-// Laying a line out to measure it costs as much as drawing it, and the lesson lines come
-// back with every redraw: the answer is kept per font and text.
-bool InWholeCells(const QFontMetrics& metrics, const QString& shown, int cx)
+// A line as the painter would lay it out, with its baseline at y = 0.
+struct LaidOut
+{
+    bool inWholeCells = false;
+    QList<QGlyphRun> glyphs;
+};
+
+LaidOut LayOut(const QPainter& painter, const QFontMetrics& metrics, const QString& shown, int cx)
+{
+    LaidOut laid;
+    laid.inWholeCells = metrics.horizontalAdvance(shown) == static_cast<int>(shown.size()) * cx;
+    if (!laid.inWholeCells) {
+        return laid;
+    }
+    QTextLayout layout(shown, painter.font(), painter.device());
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (!line.isValid()) {
+        layout.endLayout();
+        laid.inWholeCells = false;
+        return laid;
+    }
+    line.setPosition(QPointF(0, 0));
+    layout.endLayout();
+    laid.glyphs = line.glyphRuns();
+    for (QGlyphRun& run : laid.glyphs) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF& position : positions) {
+            position.ry() -= line.ascent();
+        }
+        run.setPositions(positions);
+    }
+    return laid;
+}
+
+// Laying a line out costs as much as drawing its glyphs, and the lesson lines come back
+// with every redraw: the layout is kept per font and text.
+LaidOut Kept(const QPainter& painter, const QFontMetrics& metrics, const QString& shown, int cx)
 {
     constexpr qsizetype kMaxKept = 1024;
-    // The metrics hold their font, so an equal one later is the same font.
-    static std::optional<QFontMetrics> keptFor;
-    static QHash<QString, bool> kept;
-    if (!keptFor || !(*keptFor == metrics) || kept.size() >= kMaxKept) {
-        keptFor = metrics;
+    // Every painter resolves its own copy of the font: the kept layouts are for an equal
+    // font on a device of the same resolution.
+    struct Key
+    {
+        QFont font;
+        int dpiX = 0;
+        int dpiY = 0;
+        bool operator==(const Key&) const = default;
+    };
+    static std::optional<Key> keptFor;
+    static QHash<QString, LaidOut> kept;
+    const QPaintDevice* device = painter.device();
+    const Key key{painter.font(), device != nullptr ? device->logicalDpiX() : 0,
+                  device != nullptr ? device->logicalDpiY() : 0};
+    if (!keptFor || !(*keptFor == key) || kept.size() >= kMaxKept) {
+        keptFor = key;
         kept.clear();
     }
     const auto found = kept.constFind(shown);
     if (found != kept.constEnd()) {
         return found.value();
     }
-    const bool whole = metrics.horizontalAdvance(shown) == static_cast<int>(shown.size()) * cx;
-    kept.insert(shown, whole);
-    return whole;
+    LaidOut laid = LayOut(painter, metrics, shown, cx);
+    kept.insert(shown, laid);
+    return laid;
 }
 
 } // namespace
@@ -82,8 +132,10 @@ QRect ViewText::Draw(QPainter& painter, int x, int y, const std::string& text, c
     const QString shown = ToDisplay(text);
     painter.setPen(colour);
     const int baseline = y + metrics.ascent();
-    if (InWholeCells(metrics, shown, cx)) {
-        painter.drawText(QPoint(x, baseline), shown);
+    if (const LaidOut laid = Kept(painter, metrics, shown, cx); laid.inWholeCells) {
+        for (const QGlyphRun& run : laid.glyphs) {
+            painter.drawGlyphRun(QPointF(x, baseline), run);
+        }
     } else {
         // Advances with a fraction would drift off the cells the cursor and the marks use.
         for (qsizetype i = 0; i < shown.size(); ++i) {

@@ -1,6 +1,7 @@
 // The text panel: typed characters, error marks, the return arrow and the cursor.
 #include "KeyboardViewFixture.h"
 
+#include "keyboard/ViewFont.h"
 #include "keyboard/ViewText.h"
 
 #include <QPainter>
@@ -233,6 +234,43 @@ TEST(ViewText, TextOffTheCellsOfAnotherFontIsDrawnCellByCell)
     const QImage first = DrawnText(fixed, text, false);
     EXPECT_EQ(DrawnText(fixed, text, false), first);
     EXPECT_EQ(DrawnText(proportional, text, false), DrawnText(proportional, text, true));
+}
+
+// The kept layouts draw the very pixels the painter draws for the text, in every view
+// font size, colour and place, also when the same text comes again.
+TEST(ViewText, KeptLinesDrawThePaintersPixels)
+{
+    const std::vector<std::string> texts{"Das Zehnfingersystem",
+                                         "a",
+                                         " ",
+                                         TextCodec::FromUtf8("Žluťoučký kůň úpěl ďábelské ódy"),
+                                         TextCodec::FromUtf8("Größe, Maß & Übung: 1234567890 !?\"#%()[]{}"),
+                                         "fj fj jf"};
+    for (const int height : {-12, -27, -40, 33}) {
+        const QFont font = ViewFont::Create(height);
+        for (const std::string& text : texts) {
+            for (int pass = 0; pass < 2; ++pass) {
+                QImage kept(900, 120, QImage::Format_RGB32);
+                kept.fill(qRgb(250, 240, 200));
+                QImage plain = kept.copy();
+                const QPoint at(3 + pass * 7, 2 + pass * 11);
+                const QColor colour = pass == 0 ? QColor(Grey) : QColor(Red);
+                {
+                    QPainter painter(&kept);
+                    painter.setFont(font);
+                    ViewText::Draw(painter, at.x(), at.y(), text, colour);
+                }
+                {
+                    QPainter painter(&plain);
+                    painter.setFont(font);
+                    painter.setPen(colour);
+                    painter.drawText(QPoint(at.x(), at.y() + painter.fontMetrics().ascent()),
+                                     ViewText::ToDisplay(text));
+                }
+                EXPECT_EQ(kept, plain) << "height " << height << ", text " << text << ", pass " << pass;
+            }
+        }
+    }
 }
 
 } // namespace
