@@ -98,6 +98,18 @@ int ViewText::Width(const QFontMetrics& metrics, const std::string& text)
     return static_cast<int>(text.size()) * metrics.horizontalAdvance(QLatin1Char('A'));
 }
 
+QRect ViewText::InkExtent(int cx, int cy, int x, int y, const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return {};
+    }
+    const std::size_t last = text.find_last_not_of(' ');
+    const int overhang = InkOverhang(cy);
+    return QRect(x + static_cast<int>(first) * cx - cx, y - overhang, static_cast<int>(last - first + 3) * cx,
+                 cy + 2 * overhang);
+}
+
 QRect ViewText::DrawReturnArrow(QPainter& painter, int left, int y, int cx, int cy, const QColor& colour)
 {
     const int stemX = left + cx - cx / 3;

@@ -185,6 +185,61 @@ TEST_F(TextPanelTest, FullRedrawShowsPreviousLineMarksTypedPartAndFollowingRows)
     EXPECT_EQ(Count(QRect(0, Y(), 800, 2 * Cy()), Red), 0);
 }
 
+// A line change lays the background only where text was or goes; the panel must still
+// equal a full repaint of the same state, after typing, errors, cursors and the flash.
+TEST_F(TextPanelTest, LineChangeShowsThePanelOfAFullRepaint)
+{
+    const std::vector<std::string> lesson{TextCodec::FromUtf8("Žluťoučký kůň úpěl ďábelské ódy.\xA4"),
+                                          "  eingerueckt",
+                                          std::string(70, 'W'),
+                                          "kurz",
+                                          "",
+                                          TextCodec::FromUtf8("Größe und Maß: 1234567890 !?"),
+                                          "x"};
+    const int lineCount = static_cast<int>(lesson.size());
+    const auto source = [&lesson](int lessonIndex, int line) {
+        return lessonIndex == Lesson && line >= 0 && line < static_cast<int>(lesson.size())
+                   ? lesson[static_cast<std::size_t>(line)]
+                   : std::string();
+    };
+    m_view->SetLineSource(source);
+    m_view->ComputeLayout(true, true, true);
+    KeyboardView reference;
+    reference.resize(m_view->size());
+    reference.SetPictures(m_pictures);
+    reference.SetLineSource(source);
+    reference.SetKeyboard("00000407");
+    reference.ComputeLayout(true, true, true);
+
+    std::string marks(70, ' ');
+    std::string previousMarks(70, ' ');
+    m_view->SetViewState(0, lineCount, 0, Lesson, marks, previousMarks);
+    m_view->PaintAll();
+    const QRect panel(0, Y() - ViewLayout::Margin, m_view->Layout().clientWidth,
+                      m_view->Layout().keyboardTop - Y() + ViewLayout::Margin);
+    for (int line = 0; line + 1 < lineCount; ++line) {
+        const int length = static_cast<int>(lesson[static_cast<std::size_t>(line)].size());
+        for (int column = 1; column <= length; ++column) {
+            if (column % 3 == 0) {
+                marks[static_cast<std::size_t>(column - 1)] = column % 2 == 0 ? '\xA4' : 'q';
+            }
+            m_view->UpdateAfterKeystroke(column, lineCount, line, Lesson, marks, column % 4 == 0 ? 1 : 0,
+                                         line % 3);
+        }
+        if (line == 2) {
+            m_view->MetronomeFlash();
+        }
+        previousMarks = marks;
+        marks.assign(70, ' ');
+        m_view->SetViewState(0, lineCount, line + 1, Lesson, marks, previousMarks);
+        m_view->RedrawText();
+
+        reference.SetViewState(0, lineCount, line + 1, Lesson, marks, previousMarks);
+        reference.PaintAll();
+        EXPECT_EQ(Screen().copy(panel), reference.Screen().copy(panel)) << "line " << line + 1;
+    }
+}
+
 TEST_F(TextPanelTest, MetronomeFlashLeavesTheScreenAsItWas)
 {
     StartLine("ask");
