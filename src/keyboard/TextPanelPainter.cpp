@@ -75,11 +75,16 @@ QRegion TextPanelPainter::DrawPanel(const ViewState& state, const QImage* backgr
         runs.push_back({x, y + cy, state.previousErrorMarks, ViewColours::Red()});
     }
     if (state.lineIndex < state.lineCount) {
-        std::string line = Line(state.lessonIndex, state.lineIndex);
+        const std::string line = Line(state.lessonIndex, state.lineIndex);
         const std::string typed = Head(line, state.column);
         const int w = ViewText::Width(m_painter.fontMetrics(), typed);
         std::string rest = line.substr(typed.size());
-        runs.push_back({x, y + 2 * cy, std::move(line), ViewColours::Grey()});
+        // Before the first keystroke the black rest covers the grey line glyph for glyph;
+        // only antialiased edges would keep some of the grey.
+        const bool monochrome = (m_painter.font().styleStrategy() & QFont::NoAntialias) != 0;
+        if (!typed.empty() || !monochrome) {
+            runs.push_back({x, y + 2 * cy, line, ViewColours::Grey()});
+        }
         runs.push_back({x + w, y + 2 * cy, std::move(rest), ViewColours::Black()});
     }
     runs.push_back({x, y + 3 * cy, state.errorMarks, ViewColours::Red()});

@@ -328,4 +328,28 @@ TEST(ViewText, KeptLinesDrawThePaintersPixels)
     }
 }
 
+// A line not yet begun is drawn black only: in the view font the black glyphs cover the
+// grey ones exactly.
+TEST(ViewText, BlackOverGreyEqualsBlackInTheViewFont)
+{
+    const std::string text = TextCodec::FromUtf8("Žluťoučký kůň, Größe & Maß: 1234567890 !?\xA4");
+    for (const int height : {-12, -27, -40, 33}) {
+        QImage both(1200, 60, QImage::Format_RGB32);
+        both.fill(qRgb(250, 240, 200));
+        QImage black = both.copy();
+        {
+            QPainter painter(&both);
+            painter.setFont(ViewFont::Create(height));
+            ViewText::Draw(painter, 4, 3, text, QColor(Grey));
+            ViewText::Draw(painter, 4, 3, text, QColor(Black));
+        }
+        {
+            QPainter painter(&black);
+            painter.setFont(ViewFont::Create(height));
+            ViewText::Draw(painter, 4, 3, text, QColor(Black));
+        }
+        EXPECT_EQ(both, black) << "height " << height;
+    }
+}
+
 } // namespace
