@@ -10,6 +10,10 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+#include <array>
+#include <vector>
+
 const char* const HandsPainter::ErrorText = "ERROR in hands.ddd file. Install program again.";
 
 HandsPainter::HandsPainter(QPainter& painter, const ViewLayout& layout)
@@ -42,28 +46,105 @@ void HandsPainter::DrawError()
     m_touched |= cell.adjusted(-metrics.height(), 0, metrics.height(), 0);
 }
 
-void HandsPainter::InvertFinger(const HandModel& hands, int finger)
+namespace {
+
+// Rows copied at once; more go through Qt's raster thread pool and wait for it.
+constexpr int kMaskBand = 64;
+
+// The outline drawn line by line in inversion mode; returns what it may have touched.
+QRect InvertLines(QPainter& painter, const std::vector<HandLine>& lines)
 {
-    const InversionScope inverted(m_painter);
-    const int top = m_layout.HandsTop();
-    for (const HandLine& line :
-         hands.FingerLines(finger, m_layout.clientWidth, top, m_layout.handsBottom - top)) {
+    const InversionScope inverted(painter);
+    QRect touched;
+    for (const HandLine& line : lines) {
         const QColor colour(line.colour.red, line.colour.green, line.colour.blue);
         if (line.penWidth <= 1) {
-            m_touched |= ThinLine::Draw(m_painter, line.x1, line.y1, line.x2, line.y2, colour);
+            touched |= ThinLine::Draw(painter, line.x1, line.y1, line.x2, line.y2, colour);
             continue;
         }
         // A wide pen has round ends and draws nothing for a line without length.
         if (line.x1 == line.x2 && line.y1 == line.y2) {
             continue;
         }
-        m_painter.setPen(QPen(colour, line.penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        m_painter.drawLine(QPoint(line.x1, line.y1), QPoint(line.x2, line.y2));
+        painter.setPen(QPen(colour, line.penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawLine(QPoint(line.x1, line.y1), QPoint(line.x2, line.y2));
         const int reach = line.penWidth;
-        m_touched |= QRect(QPoint(line.x1, line.y1), QPoint(line.x2, line.y2))
-                         .normalized()
-                         .adjusted(-reach, -reach, reach, reach);
+        touched |= QRect(QPoint(line.x1, line.y1), QPoint(line.x2, line.y2))
+                       .normalized()
+                       .adjusted(-reach, -reach, reach, reach);
     }
+    return touched;
+}
+
+// A finger's outline as the bits it flips: stroking wide round-ended lines costs more
+// than copying their pixels, and the outline comes back with every keystroke.
+struct FingerMask
+{
+    std::vector<HandLine> lines;
+    QRect touched;
+    QImage bits;
+};
+
+const FingerMask& MaskFor(int finger, std::vector<HandLine> lines)
+{
+    static std::array<FingerMask, HandModel::FingerCount> masks;
+    FingerMask& mask = masks.at(static_cast<std::size_t>(finger));
+    if (mask.lines == lines && !mask.bits.isNull()) {
+        return mask;
+    }
+    mask.lines = std::move(lines);
+    mask.bits = QImage();
+    // The touched rectangle first, from a drawing that reaches no pixel.
+    QImage none(1, 1, QImage::Format_RGB32);
+    {
+        QPainter measuring(&none);
+        measuring.setClipRect(QRect(0, 0, 0, 0));
+        mask.touched = InvertLines(measuring, mask.lines);
+    }
+    if (mask.touched.isEmpty()) {
+        return mask;
+    }
+    QImage bits(mask.touched.size(), QImage::Format_RGB32);
+    if (bits.isNull()) {
+        return mask;
+    }
+    bits.fill(0);
+    QPainter painter(&bits);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.translate(-mask.touched.topLeft());
+    InvertLines(painter, mask.lines);
+    painter.end();
+    mask.bits = std::move(bits);
+    return mask;
+}
+
+} // namespace
+
+void HandsPainter::InvertFinger(const HandModel& hands, int finger)
+{
+    const int top = m_layout.HandsTop();
+    std::vector<HandLine> lines =
+        hands.FingerLines(finger, m_layout.clientWidth, top, m_layout.handsBottom - top);
+    if (finger < 0 || finger >= HandModel::FingerCount) {
+        m_touched |= InvertLines(m_painter, lines);
+        return;
+    }
+    const FingerMask& mask = MaskFor(finger, std::move(lines));
+    if (mask.bits.isNull()) {
+        m_touched |= InvertLines(m_painter, mask.lines);
+        return;
+    }
+    // Flipping the same bits with exclusive or is the inversion line by line, overlaps
+    // included, and drawn twice it restores the picture.
+    m_painter.save();
+    m_painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    const QPoint at = mask.touched.topLeft();
+    for (int row = 0; row < mask.bits.height(); row += kMaskBand) {
+        const QRect band(0, row, mask.bits.width(), std::min(kMaskBand, mask.bits.height() - row));
+        m_painter.drawImage(at + band.topLeft(), mask.bits, band);
+    }
+    m_painter.restore();
+    m_touched |= mask.touched;
 }
 
 void HandsPainter::InvertFingersOf(const HandModel& hands, const KeyboardLayout& keys,

@@ -170,6 +170,7 @@ void KeyboardView::UpdateAfterKeystroke(int column, int lineCount, int lineIndex
         // Each part on its own: their bounding rectangle would span text, keys and hands,
         // and the paint would copy most of the window for a few changed cells.
         std::array<QRect, 3> touched{text.Touched()};
+        m_panelInk |= text.Touched();
 
         const KeyStrokes strokes = StrokesAtStoredPosition();
         if (m_layout.HandsOn()) {
@@ -223,10 +224,15 @@ void KeyboardView::RedrawText()
     QPainter painter(&m_screen);
     Prepare(painter);
     TextPanelPainter text(painter, m_layout, m_lines);
-    text.DrawPanel(m_state, m_pictures.background);
+    // Before a full repaint the screen may hold anything.
+    const QRegion changed =
+        text.DrawPanel(m_state, m_pictures.background, m_fullRepaintDue ? nullptr : &m_panelInk);
     painter.end();
+    m_panelInk = text.Ink();
     m_cursorCounter = 0;
-    Flush(text.Touched());
+    for (const QRect& rect : changed) {
+        Flush(rect);
+    }
 }
 
 void KeyboardView::AnimateStatus()
@@ -300,6 +306,7 @@ void KeyboardView::FullRepaint()
     Prepare(painter);
     painter.fillRect(m_screen.rect(), ViewColours::White());
 
+    m_panelInk = m_screen.rect();
     if (WelcomeShown()) {
         if (m_pictures.welcome != nullptr) {
             PictureBlitter(painter).StretchPicture(*m_pictures.welcome, 0, 0, m_screen.width(),
@@ -312,7 +319,9 @@ void KeyboardView::FullRepaint()
         return;
     }
 
-    TextPanelPainter(painter, m_layout, m_lines).DrawPanel(m_state, m_pictures.background);
+    TextPanelPainter panel(painter, m_layout, m_lines);
+    panel.DrawPanel(m_state, m_pictures.background);
+    m_panelInk = panel.Ink();
     if (m_layout.StatusOn()) {
         StatusStripPainter strip(painter, m_layout);
         strip.DrawBackground(m_pictures.statusBackground);

@@ -11,6 +11,7 @@
 #include <QFont>
 #include <QFrame>
 #include <QImage>
+#include <QRegion>
 
 #include <functional>
 #include <memory>
@@ -135,6 +136,8 @@ private:
 
     int m_blinkPhase = 0;
     int m_cursorCounter = 0;
+    // Where the text panel may differ from its background on the screen.
+    QRegion m_panelInk;
     int m_animationTick = 0;
     int m_animationIndex = 0;
     KeyStrokes m_lastKeyboardStrokes;

@@ -10,6 +10,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -52,40 +53,68 @@ QRect TextPanelPainter::RowRect(int row) const
     return QRect(0, m_layout.textTop + row * m_layout.cy, m_layout.clientWidth, m_layout.cy);
 }
 
-void TextPanelPainter::DrawPanel(const ViewState& state, const QImage* background)
+QRegion TextPanelPainter::DrawPanel(const ViewState& state, const QImage* background, const QRegion* stale)
 {
     const int x = m_layout.leftMargin;
     const int y = m_layout.textTop;
+    const int cx = m_layout.cx;
     const int cy = m_layout.cy;
     const QRect panel(QPoint(0, y - ViewLayout::Margin),
                       QPoint(m_layout.rightEdge + ViewLayout::Margin - 1, m_layout.keyboardTop - 1));
-    if (background != nullptr) {
-        PictureBlitter(m_painter).TilePicture(*background, panel.left(), panel.top(), panel.right() + 1,
-                                              panel.bottom() + 1);
-    }
-    m_touched |= panel;
 
+    struct Run
+    {
+        int x;
+        int y;
+        std::string text;
+        QColor colour;
+    };
+    std::vector<Run> runs;
     if (state.lineIndex > 0) {
-        Text(x, y, Line(state.lessonIndex, state.lineIndex - 1), ViewColours::Grey());
-        Text(x, y + cy, state.previousErrorMarks, ViewColours::Red());
+        runs.push_back({x, y, Line(state.lessonIndex, state.lineIndex - 1), ViewColours::Grey()});
+        runs.push_back({x, y + cy, state.previousErrorMarks, ViewColours::Red()});
     }
     if (state.lineIndex < state.lineCount) {
         const std::string line = Line(state.lessonIndex, state.lineIndex);
-        Text(x, y + 2 * cy, line, ViewColours::Grey());
         const std::string typed = Head(line, state.column);
         const int w = ViewText::Width(m_painter.fontMetrics(), typed);
-        Text(x + w, y + 2 * cy, line.substr(typed.size()), ViewColours::Black());
+        std::string rest = line.substr(typed.size());
+        // Before the first keystroke the black rest covers the grey line glyph for glyph;
+        // only antialiased edges would keep some of the grey.
+        const bool monochrome = (m_painter.font().styleStrategy() & QFont::NoAntialias) != 0;
+        if (!typed.empty() || !monochrome) {
+            runs.push_back({x, y + 2 * cy, line, ViewColours::Grey()});
+        }
+        runs.push_back({x + w, y + 2 * cy, std::move(rest), ViewColours::Black()});
     }
-    Text(x, y + 3 * cy, state.errorMarks, ViewColours::Red());
-
+    runs.push_back({x, y + 3 * cy, state.errorMarks, ViewColours::Red()});
     const int following = cy > 0 ? (m_layout.keyboardTop - y - 4 * cy) / cy : 0;
     for (int i = 0; i < following; ++i) {
         const int index = state.lineIndex + 1 + i;
         if (index >= state.lineCount) {
             break;
         }
-        Text(x, y + 4 * cy + i * cy, Line(state.lessonIndex, index), ViewColours::Black());
+        runs.push_back({x, y + 4 * cy + i * cy, Line(state.lessonIndex, index), ViewColours::Black()});
     }
+
+    m_ink = QRegion();
+    for (const Run& run : runs) {
+        m_ink |= ViewText::InkExtent(cx, cy, run.x, run.y, run.text);
+    }
+    // A line change moves every row: redrawing only where text was or goes spares the
+    // rest of the wide panel, which shows its background either way.
+    const QRegion laid = stale != nullptr ? (*stale | m_ink) & panel : QRegion(panel);
+    if (background != nullptr) {
+        PictureBlitter blitter(m_painter);
+        for (const QRect& rect : laid) {
+            blitter.TilePicture(*background, rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1);
+        }
+    }
+    for (const Run& run : runs) {
+        m_touched |= ViewText::Draw(m_painter, run.x, run.y, run.text, run.colour);
+    }
+    m_touched |= laid.boundingRect();
+    return laid;
 }
 
 void TextPanelPainter::UpdateAfterKeystroke(const ViewState& stored, const ViewState& now, bool blinking,

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 
 class QPainter;
 
@@ -23,8 +24,13 @@ public:
 
     TextPanelPainter(QPainter& painter, const ViewLayout& layout, const LessonLineSource& lines);
 
-    // The whole panel anew; the caller sets its cursor counter to 0.
-    void DrawPanel(const ViewState& state, const QImage* background);
+    // The whole panel anew; the caller sets its cursor counter to 0. With `stale`, the
+    // part of the panel that may differ from its background, the background is laid only
+    // there and where the new text goes: the rest already shows it. Returns what changed.
+    QRegion DrawPanel(const ViewState& state, const QImage* background, const QRegion* stale = nullptr);
+
+    // Where the last DrawPanel left text.
+    const QRegion& Ink() const { return m_ink; }
 
     // After a keystroke or a timer tick: greys the character just typed, shows its error
     // mark and moves or blinks the cursor. `stored` is the state before, the other
@@ -53,4 +59,5 @@ private:
     const ViewLayout& m_layout;
     const LessonLineSource& m_lines;
     QRect m_touched;
+    QRegion m_ink;
 };

@@ -24,6 +24,13 @@ public:
     // The width of the text in the fixed-pitch font: one cell of "A" per character.
     static int Width(const QFontMetrics& metrics, const std::string& text);
 
+    // Rows a glyph of a cell `cy` high may reach above and below its cell.
+    static int InkOverhang(int cy) { return cy / 8; }
+
+    // Where Draw may leave ink: the cells from the first to the last character that is not
+    // a blank, a cell more on each side for bold glyphs, and the overhang above and below.
+    static QRect InkExtent(int cx, int cy, int x, int y, const std::string& text);
+
     // Draws with the painter's font; returns the rectangle it may have touched.
     static QRect Draw(QPainter& painter, int x, int y, const std::string& text, const QColor& colour);
 

@@ -11,6 +11,10 @@ namespace {
 // picture over a large area takes few copies. The pattern stays the same.
 constexpr int kMinTileSide = 64;
 
+// Copies of more rows at once go through Qt's raster thread pool, and waiting for it
+// costs a time slice when the other core is busy.
+constexpr int kMaxBandRows = 64;
+
 int FloorMod(int value, int modulus)
 {
     const int rest = value % modulus;
@@ -113,7 +117,7 @@ bool PictureBlitter::TilePicture(const QImage& picture, int left, int top, int r
     // The first row and column start inside a tile; the last are cut at the area's edge.
     for (int y = area.top(); y <= area.bottom();) {
         const int sourceY = FloorMod(y, tileHeight);
-        const int rows = std::min(tileHeight - sourceY, area.bottom() + 1 - y);
+        const int rows = std::min({tileHeight - sourceY, area.bottom() + 1 - y, kMaxBandRows});
         for (int x = area.left(); x <= area.right();) {
             const int sourceX = FloorMod(x, tileWidth);
             const int columns = std::min(tileWidth - sourceX, area.right() + 1 - x);

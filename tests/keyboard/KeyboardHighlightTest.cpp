@@ -2,6 +2,10 @@
 #include "KeyboardViewFixture.h"
 
 #include "exercise/LineFile.h"
+#include "keyboard/HandsPainter.h"
+#include "keyboard/ThinLine.h"
+
+#include <QPainter>
 
 #include <unistd.h>
 
@@ -234,6 +238,66 @@ TEST_F(OwnHandsTest, OutlinesFarOutsideTheWindowAreDrawnAndTakenAwayAtOnce)
     EXPECT_FALSE(ChangedWithin(HandsArea()).isEmpty());
     Update(0);
     EXPECT_TRUE(Unchanged(HandsArea()));
+}
+
+// The outline line by line in inversion mode, as the pixels of a finger are meant to be.
+void InvertLineByLine(QPainter& painter, const std::vector<HandLine>& lines)
+{
+    painter.save();
+    painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    for (const HandLine& line : lines) {
+        const QColor colour(line.colour.red, line.colour.green, line.colour.blue);
+        if (line.penWidth <= 1) {
+            ThinLine::Draw(painter, line.x1, line.y1, line.x2, line.y2, colour);
+        } else if (line.x1 != line.x2 || line.y1 != line.y2) {
+            painter.setPen(QPen(colour, line.penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            painter.drawLine(QPoint(line.x1, line.y1), QPoint(line.x2, line.y2));
+        }
+    }
+    painter.restore();
+}
+
+QRect ChangedBetween(const QImage& a, const QImage& b)
+{
+    QRect changed;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                changed |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return changed;
+}
+
+// Each finger's kept outline flips exactly the pixels the lines do, overlaps included,
+// in several window sizes, and a second drawing restores the picture.
+TEST_F(KeyboardHighlightTest, KeptFingerOutlinesFlipThePixelsOfTheirLines)
+{
+    for (const QSize size : {QSize(800, 600), QSize(1916, 1057), QSize(1023, 700), QSize(800, 600)}) {
+        MakeView(size.width(), size.height());
+        StartLine("a");
+        const ViewLayout& layout = m_view->Layout();
+        const int top = layout.HandsTop();
+        for (int finger = 0; finger < HandModel::FingerCount; ++finger) {
+            QImage kept = Screen().copy();
+            QImage expected = kept.copy();
+            {
+                QPainter painter(&expected);
+                InvertLineByLine(painter, m_view->Hands().FingerLines(finger, layout.clientWidth, top,
+                                                                      layout.handsBottom - top));
+            }
+            QPainter painter(&kept);
+            HandsPainter hands(painter, layout);
+            hands.InvertFinger(m_view->Hands(), finger);
+            EXPECT_EQ(kept, expected) << size.width() << " wide, finger " << finger;
+            EXPECT_TRUE(hands.Touched().contains(ChangedBetween(kept, Screen())));
+            hands.InvertFinger(m_view->Hands(), finger);
+            painter.end();
+            EXPECT_EQ(kept, Screen()) << size.width() << " wide, finger " << finger;
+        }
+    }
 }
 
 } // namespace

@@ -1,6 +1,11 @@
 // The text panel: typed characters, error marks, the return arrow and the cursor.
 #include "KeyboardViewFixture.h"
 
+#include "keyboard/ViewFont.h"
+#include "keyboard/ViewText.h"
+
+#include <QPainter>
+
 namespace {
 
 const QRgb Red = qRgb(200, 20, 20);
@@ -180,6 +185,61 @@ TEST_F(TextPanelTest, FullRedrawShowsPreviousLineMarksTypedPartAndFollowingRows)
     EXPECT_EQ(Count(QRect(0, Y(), 800, 2 * Cy()), Red), 0);
 }
 
+// A line change lays the background only where text was or goes; the panel must still
+// equal a full repaint of the same state, after typing, errors, cursors and the flash.
+TEST_F(TextPanelTest, LineChangeShowsThePanelOfAFullRepaint)
+{
+    const std::vector<std::string> lesson{TextCodec::FromUtf8("Žluťoučký kůň úpěl ďábelské ódy.\xA4"),
+                                          "  eingerueckt",
+                                          std::string(70, 'W'),
+                                          "kurz",
+                                          "",
+                                          TextCodec::FromUtf8("Größe und Maß: 1234567890 !?"),
+                                          "x"};
+    const int lineCount = static_cast<int>(lesson.size());
+    const auto source = [&lesson](int lessonIndex, int line) {
+        return lessonIndex == Lesson && line >= 0 && line < static_cast<int>(lesson.size())
+                   ? lesson[static_cast<std::size_t>(line)]
+                   : std::string();
+    };
+    m_view->SetLineSource(source);
+    m_view->ComputeLayout(true, true, true);
+    KeyboardView reference;
+    reference.resize(m_view->size());
+    reference.SetPictures(m_pictures);
+    reference.SetLineSource(source);
+    reference.SetKeyboard("00000407");
+    reference.ComputeLayout(true, true, true);
+
+    std::string marks(70, ' ');
+    std::string previousMarks(70, ' ');
+    m_view->SetViewState(0, lineCount, 0, Lesson, marks, previousMarks);
+    m_view->PaintAll();
+    const QRect panel(0, Y() - ViewLayout::Margin, m_view->Layout().clientWidth,
+                      m_view->Layout().keyboardTop - Y() + ViewLayout::Margin);
+    for (int line = 0; line + 1 < lineCount; ++line) {
+        const int length = static_cast<int>(lesson[static_cast<std::size_t>(line)].size());
+        for (int column = 1; column <= length; ++column) {
+            if (column % 3 == 0) {
+                marks[static_cast<std::size_t>(column - 1)] = column % 2 == 0 ? '\xA4' : 'q';
+            }
+            m_view->UpdateAfterKeystroke(column, lineCount, line, Lesson, marks, column % 4 == 0 ? 1 : 0,
+                                         line % 3);
+        }
+        if (line == 2) {
+            m_view->MetronomeFlash();
+        }
+        previousMarks = marks;
+        marks.assign(70, ' ');
+        m_view->SetViewState(0, lineCount, line + 1, Lesson, marks, previousMarks);
+        m_view->RedrawText();
+
+        reference.SetViewState(0, lineCount, line + 1, Lesson, marks, previousMarks);
+        reference.PaintAll();
+        EXPECT_EQ(Screen().copy(panel), reference.Screen().copy(panel)) << "line " << line + 1;
+    }
+}
+
 TEST_F(TextPanelTest, MetronomeFlashLeavesTheScreenAsItWas)
 {
     StartLine("ask");
@@ -187,6 +247,109 @@ TEST_F(TextPanelTest, MetronomeFlashLeavesTheScreenAsItWas)
     const QImage before = Screen().copy();
     m_view->MetronomeFlash();
     EXPECT_EQ(Screen(), before);
+}
+
+} // namespace
+
+namespace {
+
+QImage DrawnText(const QFont& font, const std::string& text, bool percharacter)
+{
+    QImage image(300, 60, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    if (!percharacter) {
+        ViewText::Draw(painter, 5, 5, text, Qt::black);
+        return image;
+    }
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int cx = metrics.horizontalAdvance(QLatin1Char('A'));
+    const QString shown = ViewText::ToDisplay(text);
+    painter.setPen(Qt::black);
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        painter.drawText(QPoint(5 + static_cast<int>(i) * cx, 5 + metrics.ascent()), QString(shown.at(i)));
+    }
+    return image;
+}
+
+// Whether a text fits the cells is remembered; a font whose advances do not must still
+// get one character per cell after the same text in a font whose do.
+TEST(ViewText, TextOffTheCellsOfAnotherFontIsDrawnCellByCell)
+{
+    const std::string text = "iiWWmi";
+    QFont fixed(QStringLiteral("Liberation Mono"));
+    fixed.setPixelSize(20);
+    QFont proportional(QStringLiteral("DejaVu Sans"));
+    proportional.setPixelSize(20);
+    const QFontMetrics metrics(proportional);
+    ASSERT_NE(metrics.horizontalAdvance(ViewText::ToDisplay(text)),
+              static_cast<int>(text.size()) * metrics.horizontalAdvance(QLatin1Char('A')));
+
+    const QImage first = DrawnText(fixed, text, false);
+    EXPECT_EQ(DrawnText(fixed, text, false), first);
+    EXPECT_EQ(DrawnText(proportional, text, false), DrawnText(proportional, text, true));
+}
+
+// The kept layouts draw the very pixels the painter draws for the text, in every view
+// font size, colour and place, also when the same text comes again.
+TEST(ViewText, KeptLinesDrawThePaintersPixels)
+{
+    const std::vector<std::string> texts{"Das Zehnfingersystem",
+                                         "a",
+                                         " ",
+                                         TextCodec::FromUtf8("Žluťoučký kůň úpěl ďábelské ódy"),
+                                         TextCodec::FromUtf8("Größe, Maß & Übung: 1234567890 !?\"#%()[]{}"),
+                                         "fj fj jf"};
+    for (const int height : {-12, -27, -40, 33}) {
+        const QFont font = ViewFont::Create(height);
+        for (const std::string& text : texts) {
+            for (int pass = 0; pass < 2; ++pass) {
+                QImage kept(900, 120, QImage::Format_RGB32);
+                kept.fill(qRgb(250, 240, 200));
+                QImage plain = kept.copy();
+                const QPoint at(3 + pass * 7, 2 + pass * 11);
+                const QColor colour = pass == 0 ? QColor(Grey) : QColor(Red);
+                {
+                    QPainter painter(&kept);
+                    painter.setFont(font);
+                    ViewText::Draw(painter, at.x(), at.y(), text, colour);
+                }
+                {
+                    QPainter painter(&plain);
+                    painter.setFont(font);
+                    painter.setPen(colour);
+                    painter.drawText(QPoint(at.x(), at.y() + painter.fontMetrics().ascent()),
+                                     ViewText::ToDisplay(text));
+                }
+                EXPECT_EQ(kept, plain) << "height " << height << ", text " << text << ", pass " << pass;
+            }
+        }
+    }
+}
+
+// A line not yet begun is drawn black only: in the view font the black glyphs cover the
+// grey ones exactly.
+TEST(ViewText, BlackOverGreyEqualsBlackInTheViewFont)
+{
+    const std::string text = TextCodec::FromUtf8("Žluťoučký kůň, Größe & Maß: 1234567890 !?\xA4");
+    for (const int height : {-12, -27, -40, 33}) {
+        QImage both(1200, 60, QImage::Format_RGB32);
+        both.fill(qRgb(250, 240, 200));
+        QImage black = both.copy();
+        {
+            QPainter painter(&both);
+            painter.setFont(ViewFont::Create(height));
+            ViewText::Draw(painter, 4, 3, text, QColor(Grey));
+            ViewText::Draw(painter, 4, 3, text, QColor(Black));
+        }
+        {
+            QPainter painter(&black);
+            painter.setFont(ViewFont::Create(height));
+            ViewText::Draw(painter, 4, 3, text, QColor(Black));
+        }
+        EXPECT_EQ(both, black) << "height " << height;
+    }
 }
 
 } // namespace

@@ -62,10 +62,11 @@ TEST(PictureBlitter, StretchFillsTheRectangleWithTheScaledPicture)
     });
 }
 
-// Tiles lie at multiples of the picture size from the origin, whatever the area.
+// Tiles lie at multiples of the picture size from the origin, whatever the area; a tall
+// picture is copied in bands.
 TEST(PictureBlitter, TilesAreAnchoredAtTheOrigin)
 {
-    for (const QSize size : {QSize(3, 2), QSize(70, 45)}) {
+    for (const QSize size : {QSize(3, 2), QSize(70, 45), QSize(50, 130)}) {
         SCOPED_TRACE(size.width());
         const QImage picture = Pattern(size.width(), size.height());
         for (const QRect area :
