@@ -14,7 +14,6 @@
 #include "keyboard/KeyboardView.h"
 #include "resources/ProgramPaths.h"
 #include "resources/StringTable.h"
-#include "resources/TextCodec.h"
 #include "results/LessonSelectionDialog.h"
 #include "rtf/RtfFileError.h"
 #include "settings/WindowPlacementStore.h"
@@ -22,6 +21,7 @@
 #include "users/UserInfoDialog.h"
 #include "users/UserProfile.h"
 #include "widgets/DialogText.h"
+#include "widgets/ProgramText.h"
 #include "wizard/CFirstTimeWizard.h"
 #include "wizard/LessonEndDialog.h"
 
@@ -41,11 +41,6 @@ namespace {
 
 constexpr int kDisplayTimer = 275;
 constexpr int kMetronomeTimer = 5123;
-
-QString FromBytes(const std::string& windows1250)
-{
-    return QString::fromStdString(TextCodec::ToUtf8(windows1250));
-}
 
 // The view draws from the application's picture slots, so another picture set shows up
 // as soon as it is loaded.
@@ -258,14 +253,14 @@ void CMainFrame::ShowNote(const std::string& text)
 {
     Modal([&] {
         NoteDialog note(this);
-        return note.ShowNote(FromBytes(text));
+        return note.ShowNote(ProgramText::ToQString(text));
     });
 }
 
 void CMainFrame::ShowInformation(const std::string& text, int& option)
 {
     Modal([&] {
-        InformationBox box(InformationBox::kNotice, FromBytes(text), option, this);
+        InformationBox box(InformationBox::kNotice, ProgramText::ToQString(text), option, this);
         return box.exec();
     });
 }

@@ -4,6 +4,7 @@
 #include "resources/ProgramPaths.h"
 #include "resources/TextCodec.h"
 #include "settings/AppSettings.h"
+#include "widgets/ProgramText.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,19 +17,14 @@ namespace {
 
 const char* const kPicturesFolder = "pictures";
 
-QString ToQString(const std::string& windows1250)
-{
-    return QString::fromStdString(TextCodec::ToUtf8(windows1250));
-}
-
 bool SameSetName(const std::string& a, const std::string& b)
 {
-    return ToQString(a).compare(ToQString(b), Qt::CaseInsensitive) == 0;
+    return ProgramText::ToQString(a).compare(ProgramText::ToQString(b), Qt::CaseInsensitive) == 0;
 }
 
 bool NameOrder(const std::string& a, const std::string& b)
 {
-    const int order = ToQString(a).compare(ToQString(b), Qt::CaseInsensitive);
+    const int order = ProgramText::ToQString(a).compare(ProgramText::ToQString(b), Qt::CaseInsensitive);
     return order != 0 ? order < 0 : a < b;
 }
 

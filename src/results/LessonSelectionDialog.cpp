@@ -1,12 +1,12 @@
 #include "results/LessonSelectionDialog.h"
 
 #include "exercise/LessonCatalog.h"
-#include "resources/TextCodec.h"
 #include "results/ProgressIcons.h"
 #include "users/UserProfile.h"
 #include "widgets/DialogFont.h"
 #include "widgets/DialogText.h"
 #include "widgets/FullRowListView.h"
+#include "widgets/ProgramText.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -57,11 +57,6 @@ enum ColumnIndex
 
 // Each row keeps the lesson it shows; the message row of an empty course keeps none.
 constexpr int kLessonRole = Qt::UserRole;
-
-QString FromProgramText(const std::string& text)
-{
-    return QString::fromStdString(TextCodec::ToUtf8(text));
-}
 
 // Numbers as the lesson files and user files write them, whatever the locale.
 QString Fixed(double value, int decimals)
@@ -207,11 +202,11 @@ void LessonSelectionDialog::FillList()
     for (int lesson = 0; lesson < records; ++lesson) {
         lastImage = profile.ProgressIcon(lesson, catalog.ErrorLimit(lesson));
         QTreeWidgetItem* item = AddLessonRow(lesson, lastImage);
-        item->setText(kErrorRateColumn, FromProgramText(profile.ErrorRateText(lesson)));
-        item->setText(kSpeedColumn, FromProgramText(profile.SpeedText(lesson)));
-        item->setText(kDateColumn, FromProgramText(profile.DateText(lesson)));
-        item->setText(kTimeColumn, FromProgramText(profile.TotalTimeText(lesson)));
-        item->setText(kAttemptsColumn, FromProgramText(profile.AttemptsText(lesson)));
+        item->setText(kErrorRateColumn, ProgramText::ToQString(profile.ErrorRateText(lesson)));
+        item->setText(kSpeedColumn, ProgramText::ToQString(profile.SpeedText(lesson)));
+        item->setText(kDateColumn, ProgramText::ToQString(profile.DateText(lesson)));
+        item->setText(kTimeColumn, ProgramText::ToQString(profile.TotalTimeText(lesson)));
+        item->setText(kAttemptsColumn, ProgramText::ToQString(profile.AttemptsText(lesson)));
     }
 
     if (records >= lessons || lastImage == ProgressIcons::kNoResult) {
@@ -245,7 +240,7 @@ QTreeWidgetItem* LessonSelectionDialog::AddLessonRow(int lesson, int image)
     FullRowListView::SetItemImage(item, image);
     item->setData(kNumberColumn, kLessonRole, lesson);
     item->setText(kNumberColumn, QString::number(lesson + 1));
-    item->setText(kTitleColumn, FromProgramText(catalog.LessonTitle(lesson)));
+    item->setText(kTitleColumn, ProgramText::ToQString(catalog.LessonTitle(lesson)));
     item->setText(kErrorLimitColumn, Fixed(catalog.ErrorLimit(lesson), 2));
     item->setText(kSpeedLimitColumn, Fixed(catalog.SpeedLimit(lesson), 0));
     return item;

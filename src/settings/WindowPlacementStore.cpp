@@ -1,6 +1,6 @@
 #include "settings/WindowPlacementStore.h"
 
-#include "resources/TextCodec.h"
+#include "widgets/ProgramText.h"
 
 #include <QGuiApplication>
 #include <QRect>
@@ -36,11 +36,6 @@ QString EscapedKey(const QString& key)
             escaped += c;
     }
     return escaped;
-}
-
-QString FromProgramText(const std::string& text)
-{
-    return QString::fromStdString(TextCodec::ToUtf8(text));
 }
 
 // A stored value as a 32-bit integer; false when it is missing or no such number.
@@ -118,7 +113,7 @@ void WindowPlacementStore::SetSettingsFileForTesting(const std::string& path)
 
 QString WindowPlacementStore::GroupFor(const std::string& userName)
 {
-    return EscapedKey(FromProgramText(userName));
+    return EscapedKey(ProgramText::ToQString(userName));
 }
 
 std::unique_ptr<QSettings> WindowPlacementStore::OpenStore() const
@@ -140,7 +135,7 @@ std::unique_ptr<QSettings> WindowPlacementStore::OpenStore() const
 
 QString WindowPlacementStore::ValueName(const std::string& suffix) const
 {
-    return EscapedKey(FromProgramText(m_name + suffix));
+    return EscapedKey(ProgramText::ToQString(m_name + suffix));
 }
 
 WindowPlacementStore::Placement WindowPlacementStore::Defaults() const

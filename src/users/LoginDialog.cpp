@@ -2,11 +2,11 @@
 
 #include "app/InformationBox.h"
 #include "resources/ProgramPaths.h"
-#include "resources/TextCodec.h"
 #include "users/DisketteFolder.h"
 #include "users/UserProfile.h"
 #include "widgets/DialogFont.h"
 #include "widgets/DialogText.h"
+#include "widgets/ProgramText.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -77,12 +77,7 @@ bool IsNameCharacter(QChar c)
 // Field texts in the logic's Windows-1250 form.
 std::string ToLogic(const QString& text)
 {
-    return TextCodec::FromUtf8(text.left(kReadLimit).toStdString());
-}
-
-QString FromLogic(const std::string& text)
-{
-    return QString::fromStdString(TextCodec::ToUtf8(text));
+    return ProgramText::FromQString(text.left(kReadLimit));
 }
 
 QPixmap LoadLoginPicture()
@@ -304,7 +299,7 @@ void LoginDialog::FillUserList()
         m_userList->clear();
         // Each name goes to the top, so the list shows the reverse of the scan order.
         for (const std::string& name : profile.UserNames())
-            m_userList->insertItem(0, FromLogic(name));
+            m_userList->insertItem(0, ProgramText::ToQString(name));
         // The newest user's own row: a search by prefix could find a longer name first.
         const int newest = profile.NewestUserIndex();
         const int count = static_cast<int>(profile.UserNames().size());

@@ -1,9 +1,9 @@
 #include "users/UserInfoDialog.h"
 
-#include "resources/TextCodec.h"
 #include "users/UserProfile.h"
 #include "widgets/DialogFont.h"
 #include "widgets/DialogText.h"
+#include "widgets/ProgramText.h"
 
 #include <QCollator>
 #include <QComboBox>
@@ -46,20 +46,10 @@ std::optional<ScriptedAnswer>& NextAnswer()
     return answer;
 }
 
-std::string ToLogic(const QString& text)
-{
-    return TextCodec::FromUtf8(text.toStdString());
-}
-
-QString FromLogic(const std::string& text)
-{
-    return QString::fromStdString(TextCodec::ToUtf8(text));
-}
-
 // A text as it comes back from the user's file: characters Windows-1250 lacks are gone.
 QString AsStored(const QString& text)
 {
-    return FromLogic(ToLogic(text));
+    return ProgramText::ToQString(ProgramText::FromQString(text));
 }
 
 QCollator CountryCollator()
@@ -251,14 +241,14 @@ void UserInfoDialog::OnInitDialog()
     DialogFont::Apply(this);
     const UserProfile& profile = UserProfile::Instance();
     // Texts longer than a field's limit (a damaged file) are cut to it.
-    m_nickname->setText(FromLogic(profile.Name()));
-    m_firstName->setText(FromLogic(profile.firstName));
-    m_lastName->setText(FromLogic(profile.lastName));
-    m_birthDate->setText(FromLogic(profile.birthDate));
-    m_email->setText(FromLogic(profile.email));
-    m_city->setText(FromLogic(profile.city));
-    const QString country =
-        profile.country.empty() ? DialogText::FromTable(kDefaultCountry) : FromLogic(profile.country);
+    m_nickname->setText(ProgramText::ToQString(profile.Name()));
+    m_firstName->setText(ProgramText::ToQString(profile.firstName));
+    m_lastName->setText(ProgramText::ToQString(profile.lastName));
+    m_birthDate->setText(ProgramText::ToQString(profile.birthDate));
+    m_email->setText(ProgramText::ToQString(profile.email));
+    m_city->setText(ProgramText::ToQString(profile.city));
+    const QString country = profile.country.empty() ? DialogText::FromTable(kDefaultCountry)
+                                                    : ProgramText::ToQString(profile.country);
 
     m_country->clear();
     m_country->addItems(CountryNames());
@@ -292,12 +282,12 @@ void UserInfoDialog::SelectCountry(const QString& country)
 void UserInfoDialog::OnOk()
 {
     UserProfile& profile = UserProfile::Instance();
-    profile.firstName = ToLogic(m_firstName->text());
-    profile.lastName = ToLogic(m_lastName->text());
-    profile.birthDate = ToLogic(m_birthDate->text());
-    profile.email = ToLogic(m_email->text());
-    profile.city = ToLogic(m_city->text());
-    profile.country = ToLogic(m_country->currentText());
+    profile.firstName = ProgramText::FromQString(m_firstName->text());
+    profile.lastName = ProgramText::FromQString(m_lastName->text());
+    profile.birthDate = ProgramText::FromQString(m_birthDate->text());
+    profile.email = ProgramText::FromQString(m_email->text());
+    profile.city = ProgramText::FromQString(m_city->text());
+    profile.country = ProgramText::FromQString(m_country->currentText());
     profile.SetDirty();
     accept();
 }

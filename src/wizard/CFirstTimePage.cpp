@@ -1,9 +1,9 @@
 #include "wizard/CFirstTimePage.h"
 
-#include "resources/TextCodec.h"
 #include "users/UserProfile.h"
 #include "widgets/DialogFont.h"
 #include "widgets/DialogText.h"
+#include "widgets/ProgramText.h"
 #include "wizard/CFirstTimeWizard.h"
 
 #include <QComboBox>
@@ -15,11 +15,6 @@ namespace {
 
 const char* const kKeyboardPrompt = "Wählen Sie die Tastatur, die Sie benutzen.";
 const char* const kSeriesPrompt = "Lektion auswählen:";
-
-QString FromFile(const std::string& windows1250)
-{
-    return QString::fromStdString(TextCodec::ToUtf8(windows1250));
-}
 
 } // namespace
 
@@ -95,8 +90,8 @@ void CFirstTimePage::OnInitDialog()
     {
         const QSignalBlocker blocker(m_keyboardBox);
         for (int index : m_keyboards.Offered(m_keyboardNames, Sheet().IsAvailable())) {
-            m_keyboardBox->addItem(FromFile(m_keyboards.Entries()[static_cast<size_t>(index)].displayName),
-                                   index);
+            m_keyboardBox->addItem(
+                ProgramText::ToQString(m_keyboards.Entries()[static_cast<size_t>(index)].displayName), index);
             keyboardFound = true;
         }
     }
@@ -118,7 +113,8 @@ void CFirstTimePage::FillSeries()
             const std::string& name = m_keyboards.Entries()[static_cast<size_t>(keyboard)].keyboardName;
             // Each one is selected as it is added: the last of the keyboard's courses stays selected.
             for (int index : m_series.ForKeyboard(name)) {
-                m_seriesBox->addItem(FromFile(m_series.Entries()[static_cast<size_t>(index)].title), index);
+                m_seriesBox->addItem(
+                    ProgramText::ToQString(m_series.Entries()[static_cast<size_t>(index)].title), index);
                 m_seriesBox->setCurrentIndex(m_seriesBox->count() - 1);
             }
         }
@@ -131,7 +127,8 @@ void CFirstTimePage::ShowDescription()
     const int series = SelectedSeries();
     // A keyboard without a course shows no description rather than the previous one's.
     m_descriptionLabel->setText(
-        series >= 0 ? FromFile(m_series.Entries()[static_cast<size_t>(series)].description) : QString());
+        series >= 0 ? ProgramText::ToQString(m_series.Entries()[static_cast<size_t>(series)].description)
+                    : QString());
     Q_EMIT completeChanged();
 }
 

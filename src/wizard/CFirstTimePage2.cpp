@@ -1,10 +1,10 @@
 #include "wizard/CFirstTimePage2.h"
 
 #include "exercise/LessonCatalog.h"
-#include "resources/TextCodec.h"
 #include "widgets/DialogFont.h"
 #include "widgets/DialogText.h"
 #include "widgets/FullRowListView.h"
+#include "widgets/ProgramText.h"
 #include "wizard/CFirstTimeWizard.h"
 #include "wizard/TestLessonList.h"
 
@@ -38,11 +38,6 @@ QLabel* MakeLine(const char* text, QWidget* parent)
 int ColumnWidth(const QString& heading, int width, const QFontMetrics& metrics)
 {
     return std::max(width, metrics.horizontalAdvance(heading) + 2 * FullRowListView::kColumnMargin);
-}
-
-QString FromCatalog(const std::string& windows1250)
-{
-    return QString::fromStdString(TextCodec::ToUtf8(windows1250));
 }
 
 } // namespace
@@ -128,7 +123,7 @@ void CFirstTimePage2::FillList()
     catalog.ReloadLessons();
     for (const TestLessonRow& row : TestLessonList::Build(catalog)) {
         auto* item = new QTreeWidgetItem(m_list);
-        item->setText(0, FromCatalog(row.letters));
+        item->setText(0, ProgramText::ToQString(row.letters));
         item->setText(1, QString::fromStdString(row.errorLimit));
         item->setText(2, QString::fromStdString(row.speedLimit));
         // The cell cuts long runs of letters; the tip shows them all.
