@@ -64,24 +64,6 @@ void ShowMessage(QWidget* parent, int stringId)
     QMessageBox::information(parent, DialogText::FromTable(128), DialogText::FromTable(stringId));
 }
 
-// A file-dialog filter of the string table ("text|patterns|...||") in Qt's syntax: the
-// patterns go into the parentheses of the text, and "*.*" is "*" here.
-QString QtFileFilter(const QString& tableFilter)
-{
-    const QStringList parts = tableFilter.split(QLatin1Char('|'));
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size() && !parts[i].isEmpty(); i += 2) {
-        QString text = parts[i];
-        if (const qsizetype open = text.lastIndexOf(QLatin1Char('(')); open >= 0)
-            text.truncate(open);
-        QString patterns = parts[i + 1];
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        patterns.replace(QStringLiteral("*.*"), QStringLiteral("*"));
-        filters << text + QLatin1Char('(') + patterns.simplified() + QLatin1Char(')');
-    }
-    return filters.join(QStringLiteral(";;"));
-}
-
 QString ChooseTextFile(QWidget* parent, const QString& initialName, const QString& filter)
 {
     return QFileDialog::getOpenFileName(parent, DialogText::FromTable(128), initialName, filter);
@@ -558,7 +540,7 @@ void CMainFrame::OnSaveResults()
 {
     const QString path = Modal([&] {
         return QFileDialog::getSaveFileName(this, DialogText::FromTable(128), QStringLiteral("*.stat"),
-                                            QStringLiteral("Auswertung (*.stat)"));
+                                            DialogText::FileFilter(115));
     });
     if (!path.isEmpty())
         ExerciseRecord::Instance().SaveStatistics(path.toStdString());
@@ -630,7 +612,7 @@ void CMainFrame::SetOpenFileChooser(OpenFileChooser chooser)
 
 void CMainFrame::OnPractiseTextFile()
 {
-    const QString filter = QtFileFilter(DialogText::FromTable(114));
+    const QString filter = DialogText::FileFilter(114);
     const QString initialName = QStringLiteral("*.txt; *.rtf");
     const QString path = Modal([&] {
         return m_chooseTextFile ? m_chooseTextFile(this, initialName, filter)

@@ -11,4 +11,8 @@ public:
 
     // CR LF and lone CR become LF, the line end labels understand.
     static QString ForLabel(QString text);
+
+    // A file-dialog filter of the string table ("text|patterns|...||") in Qt's syntax:
+    // "text (patterns);;...", with "*.*" written as "*".
+    static QString FileFilter(int id);
 };

@@ -66,29 +66,6 @@ QLabel* MakeLine(QWidget* parent)
     return line;
 }
 
-// A file-dialog filter in the "description|pattern|...||" form of the string table, as
-// Qt writes it: "description (pattern);;...". A description that already ends in its
-// pattern in parentheses keeps only the words before it.
-QString QtFileFilter(const QString& tableFilter)
-{
-    const QStringList parts = tableFilter.split(QLatin1Char('|'));
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString description = parts[i].trimmed();
-        const QString pattern =
-            QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')).simplified();
-        if (pattern.isEmpty())
-            continue;
-        if (description.endsWith(QLatin1Char(')'))) {
-            const qsizetype open = description.lastIndexOf(QLatin1Char('('));
-            if (open >= 0)
-                description = description.left(open).trimmed();
-        }
-        filters.append(description.isEmpty() ? pattern : description + QStringLiteral(" (") + pattern + u')');
-    }
-    return filters.join(QStringLiteral(";;"));
-}
-
 // A name typed without an extension gets ".stat".
 QString WithStatisticsExtension(QString path)
 {
@@ -252,8 +229,8 @@ void LessonEndDialog::OnEnd()
 
 void LessonEndDialog::OnSave()
 {
-    const QString chosen = m_chooseSaveFile(this, QStringLiteral("*.stat"),
-                                            QtFileFilter(DialogText::FromTable(kStatisticsFilterId)));
+    const QString chosen =
+        m_chooseSaveFile(this, QStringLiteral("*.stat"), DialogText::FileFilter(kStatisticsFilterId));
     if (chosen.isEmpty())
         return;
     const QString path = WithStatisticsExtension(chosen);
