@@ -59,11 +59,6 @@ KeyboardViewPictures ViewPictures(const PictureStore& store)
     return pictures;
 }
 
-void ShowMessage(QWidget* parent, int stringId)
-{
-    QMessageBox::information(parent, DialogText::FromTable(128), DialogText::FromTable(stringId));
-}
-
 QString ChooseTextFile(QWidget* parent, const QString& initialName, const QString& filter)
 {
     return QFileDialog::getOpenFileName(parent, DialogText::FromTable(128), initialName, filter);
@@ -409,7 +404,7 @@ bool CMainFrame::ApplyUserKeyboard()
     m_view->SetKeyboard(name);
     LessonCatalog::Instance().ReloadLessons();
     if (name.size() > 3 && !m_services.layouts.ActivateLayout(name))
-        QMessageBox::information(this, DialogText::FromTable(128), DialogText::FromTable(502));
+        ProgramMessage::ShowFromTable(this, 502);
     if (!m_services.pictures.LoadPictureSet(m_settings.pictureSet)) {
         Q_EMIT QuitRequested(3);
         return false;
@@ -549,12 +544,13 @@ void CMainFrame::OnSaveResults()
 void CMainFrame::OnSaveToDiskette()
 {
     Modal([&] {
-        return QMessageBox::information(this, DialogText::FromTable(128), DialogText::FromTable(1056));
+        ProgramMessage::ShowFromTable(this, 1056);
+        return 0;
     });
     UserProfile& profile = UserProfile::Instance();
     if (!profile.SaveToDiskette(profile.Name()))
         Modal([&] {
-            ShowMessage(this, 32790);
+            ProgramMessage::ShowFromTable(this, 32790);
             return 0;
         });
 }
