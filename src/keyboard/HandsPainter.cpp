@@ -48,8 +48,7 @@ void HandsPainter::DrawError()
 
 namespace {
 
-// Rows copied at once; more go through Qt's raster thread pool and wait for it.
-constexpr int kMaskBand = 64;
+constexpr int kMaskBand = PictureBlitter::kBandRows;
 
 // The outline drawn line by line in inversion mode; returns what it may have touched.
 QRect InvertLines(QPainter& painter, const std::vector<HandLine>& lines)

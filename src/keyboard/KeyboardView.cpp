@@ -21,10 +21,7 @@
 
 namespace {
 
-// Qt's raster engine hands a fill of more than about 96 rows to its thread pool and
-// waits for it; on a busy machine that wait can last a whole time slice. Copies to the
-// window stay below that, in bands of this many rows.
-constexpr int kCopyBand = 64;
+constexpr int kCopyBand = PictureBlitter::kBandRows;
 
 // The animation for the minute: error rate in even minutes, speed in odd ones.
 int ChooseAnimation(int elapsedSeconds, int speedValue, int errorValue)

@@ -11,9 +11,7 @@ namespace {
 // picture over a large area takes few copies. The pattern stays the same.
 constexpr int kMinTileSide = 64;
 
-// Copies of more rows at once go through Qt's raster thread pool, and waiting for it
-// costs a time slice when the other core is busy.
-constexpr int kMaxBandRows = 64;
+constexpr int kMaxBandRows = PictureBlitter::kBandRows;
 
 int FloorMod(int value, int modulus)
 {

@@ -9,6 +9,11 @@ class QPainter;
 class PictureBlitter
 {
 public:
+    // Qt's raster engine hands a fill of more than about 96 rows to its thread pool and
+    // waits for it; on a busy machine that wait can last a whole time slice. Large copies
+    // are therefore made in bands of at most this many rows.
+    static constexpr int kBandRows = 64;
+
     explicit PictureBlitter(QPainter& painter);
 
     // The whole picture scaled to fill the rectangle. False, drawing nothing, for a null
