@@ -424,15 +424,18 @@ bool ExerciseEngine::FinishLesson()
         RecordProgress(passed);
         const ExerciseHost::LessonEndResult result =
             m_host.RunLessonEndDialog(m_userName, passed, m_state.lessonIndex + 1);
-        if (passed && result.nextLesson) {
-            m_state.lessonIndex += 1;
-        }
         if (result.endRequested) {
             StopExercise();
             m_host.RedrawKeyboardView();
             return false;
         }
+        const int finished = m_state.lessonIndex;
+        if (passed && result.nextLesson) {
+            m_state.lessonIndex += 1;
+        }
         if (!PrepareExercise(m_state.lessonIndex)) {
+            // Past the last lesson: the user stays on it, so that "Zur Lektion" names it.
+            m_state.lessonIndex = finished;
             NoticeWithoutOption(AllDoneNotice);
             m_state.running = 0;
             return false;

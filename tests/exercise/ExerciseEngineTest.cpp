@@ -282,6 +282,9 @@ TEST_F(ExerciseEngineTest, PassingTheLastLessonAndGoingOnEndsWithTheCongratulati
     Type(Rest());
     EXPECT_EQ(host.informations, std::vector<std::string>{Note(111)});
     EXPECT_EQ(state.running, 0);
+    // "Zur Lektion" still names the last lesson, not one past the end.
+    EXPECT_EQ(state.lessonIndex, 3);
+    EXPECT_EQ(LessonCatalog::Instance().LessonTitle(state.lessonIndex), "Lang");
     Type("a");
     EXPECT_EQ(state.keystrokes, 0);
 }
