@@ -377,6 +377,8 @@ void CMainFrame::RecomputeLayout()
 void CMainFrame::ResetLayoutHeight()
 {
     m_layoutHeight = kDefaultLayoutHeight;
+    // The panes of the exercise are gone; the window may be as low as an idle one again.
+    setMinimumSize(kMinimumWidth, m_layoutHeight);
 }
 
 void CMainFrame::FocusMainWindow()

@@ -153,11 +153,15 @@ WindowPlacementStore::Placement WindowPlacementStore::LoadPlacement() const
         read += ReadInt(*settings, ValueName("_y"), placement.top);
         read += ReadInt(*settings, ValueName("_cy"), placement.height);
     }
-    // Widened so that a corrupt pair such as INT_MAX and 1 cannot overflow.
-    if (read == 0 || static_cast<long long>(placement.width) + placement.height == 0) {
+    // Widened so that a corrupt pair such as INT_MAX and 1 cannot overflow. Only a window
+    // the user left maximized opens maximized; without anything stored (a first run, a
+    // store that cannot be opened) it opens at its default size.
+    if (read > 0 && static_cast<long long>(placement.width) + placement.height == 0) {
         placement = Defaults();
         placement.maximized = true;
     }
+    if (read == 0)
+        placement = Defaults();
     return placement;
 }
 
@@ -227,6 +231,13 @@ void WindowPlacementStore::ApplyToWindow(QWidget& window, const Placement& place
     if (!placement.maximized && !OnSomeScreen(placement))
         normal = fallback;
 
+    // A shown window that stays maximized keeps its state: taken away and given back at
+    // once, the window manager maximizes the frame again while the contents keep the
+    // normal size in between.
+    if (placement.maximized && window.isVisible() && window.isMaximized()) {
+        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+        return;
+    }
     const Qt::WindowStates others =
         window.windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen);
     window.setWindowState(others);

@@ -46,8 +46,9 @@ public:
     const std::string& Name() const { return m_name; }
 
     // The placement to use: the defaults with every stored value that can be read put
-    // over them. Stored width and height 0 and 0, or nothing stored at all (a first run,
-    // a store that cannot be opened), give the defaults shown maximized.
+    // over them. Stored width and height 0 and 0 give the defaults shown maximized;
+    // nothing stored at all (a first run, a store that cannot be opened) the defaults
+    // shown normal.
     Placement LoadPlacement() const;
 
     // Applies the stored placement to the window and shows it. False without a window.

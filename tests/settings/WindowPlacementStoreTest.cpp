@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -73,23 +74,54 @@ protected:
     QString m_file;
 };
 
-TEST_F(WindowPlacementStoreTest, NothingStoredGivesTheDefaultsMaximized)
+TEST_F(WindowPlacementStoreTest, NothingStoredGivesTheDefaultsShownNormal)
 {
     EXPECT_EQ(WindowPlacementStore::ForMainWindow("Anna", nullptr).LoadPlacement(),
-              (Placement{50, 600, 50, 350, true}));
+              (Placement{50, 600, 50, 350, false}));
     EXPECT_EQ(WindowPlacementStore::ForLessonDialog("Anna", nullptr).LoadPlacement(),
-              (Placement{30, 600, 30, 300, true}));
+              (Placement{30, 600, 30, 300, false}));
     EXPECT_EQ(WindowPlacementStore::ForResultsDialog("Anna", nullptr).LoadPlacement(),
-              (Placement{30, 600, 30, 430, true}));
+              (Placement{30, 600, 30, 430, false}));
 
     QWidget window;
     auto store = WindowPlacementStore::ForMainWindow("Anna", &window);
     ASSERT_TRUE(store.PrepareCreate());
     EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(window.windowState() & Qt::WindowMaximized);
-    EXPECT_EQ(PlacedNormal(window), QRect(50, 50, 600, 350));
     window.show();
+    EXPECT_FALSE(window.isMaximized());
+    EXPECT_EQ(Placed(window), QRect(50, 50, 600, 350));
+}
+
+// Records the sizes a window is given.
+class ResizeLog : public QObject
+{
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize)
+            sizes.push_back(static_cast<QResizeEvent*>(event)->size());
+        return false;
+    }
+    std::vector<QSize> sizes;
+};
+
+TEST_F(WindowPlacementStoreTest, AShownMaximizedWindowRestoredMaximizedKeepsItsSize)
+{
+    QWidget window;
+    window.showMaximized();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(window.isMaximized());
+    const QSize maximized = window.size();
+    ResizeLog log;
+    window.installEventFilter(&log);
+    for (const char* key : {"Anna/mainframe_x", "Anna/mainframe_cx", "Anna/mainframe_y", "Anna/mainframe_cy"})
+        Store(QString::fromLatin1(key), 0);
+    ASSERT_TRUE(WindowPlacementStore::ForMainWindow("Anna", &window).RestorePlacement());
+    QCoreApplication::processEvents();
     EXPECT_TRUE(window.isMaximized());
+    EXPECT_EQ(window.size(), maximized);
+    for (const QSize& size : log.sizes)
+        EXPECT_EQ(size, maximized) << "the window passed through " << size.width() << " x " << size.height();
 }
 
 TEST_F(WindowPlacementStoreTest, AStoredPlacementComesBackExactly)
@@ -234,7 +266,7 @@ TEST_F(WindowPlacementStoreTest, EveryUserHasAGroupOfTheirOwn)
 
     // A change of user: save under the old one, restore under the new one.
     store.SetSection("Bert");
-    EXPECT_TRUE(store.LoadPlacement().maximized);
+    EXPECT_EQ(store.LoadPlacement(), (Placement{50, 600, 50, 350, false}));
     std::vector<int> widths;
     ASSERT_TRUE(store.LoadColumnWidths("", widths));
     EXPECT_TRUE(widths.empty());
@@ -277,9 +309,9 @@ TEST_F(WindowPlacementStoreTest, AStoreThatCannotBeOpenedFailsQuietly)
     std::vector<int> widths{1, 2};
     EXPECT_FALSE(store.LoadColumnWidths("", widths));
     EXPECT_TRUE(widths.empty());
-    EXPECT_EQ(store.LoadPlacement(), (Placement{50, 600, 50, 350, true}));
+    EXPECT_EQ(store.LoadPlacement(), (Placement{50, 600, 50, 350, false}));
     EXPECT_TRUE(store.RestorePlacement());
-    EXPECT_TRUE(window.isMaximized());
+    EXPECT_FALSE(window.isMaximized());
 
     // No user name: nothing is stored under an empty group either.
     WindowPlacementStore::SetSettingsFileForTesting(m_file.toStdString());
