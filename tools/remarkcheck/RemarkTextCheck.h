@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RemarkTable.h"
+#include "exercise/RemarkTable.h"
 
 #include <string>
 #include <vector>

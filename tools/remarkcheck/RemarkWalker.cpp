@@ -16,14 +16,14 @@ int Capped(int value)
 RemarkInput RemarkWalker::Chain::Input() const
 {
     RemarkInput input;
-    input.speed = values[0].range.lo;
-    input.error = values[1].range.lo;
-    input.rhythm = values[2].range.lo;
-    input.completion = values[3].range.lo;
+    input.speedScore = values[0].range.lo;
+    input.errorScore = values[1].range.lo;
+    input.rhythmScore = values[2].range.lo;
+    input.percentTyped = values[3].range.lo;
     if (faultVariant >= 0)
-        input.faultKeys = FaultKeySamples()[faultVariant];
+        input.faultKeysText = FaultKeySamples()[faultVariant];
     if (slowVariant >= 0)
-        input.slowKeys = SlowKeySamples()[slowVariant];
+        input.slowKeysText = SlowKeySamples()[slowVariant];
     return input;
 }
 
@@ -42,13 +42,15 @@ RemarkWalker::RemarkWalker(const RemarkSource& source)
 
 const std::vector<std::string>& RemarkWalker::FaultKeySamples()
 {
-    static const std::vector<std::string> samples = {"", "ö.", "ö, ä, Leerzeichen."};
+    static const std::vector<std::string> samples = {"", RemarkSource::Windows1250("ö."),
+                                                     RemarkSource::Windows1250("ö, ä, Leerzeichen.")};
     return samples;
 }
 
 const std::vector<std::string>& RemarkWalker::SlowKeySamples()
 {
-    static const std::vector<std::string> samples = {"", "ß.", "ß, ü, ¤."};
+    static const std::vector<std::string> samples = {"", RemarkSource::Windows1250("ß."),
+                                                     RemarkSource::Windows1250("ß, ü, ¤.")};
     return samples;
 }
 
@@ -73,7 +75,7 @@ void RemarkWalker::Walk(const std::function<void(const Chain&)>& visit)
         m_phraseReached.emplace_back(t.phrases.size(), false);
     if (tables.empty())
         return;
-    if (RemarkSource::UsesPreviousValue(tables.back().mode))
+    if (RemarkTables::ValueOf(tables.back().mode) == RemarkTables::Value::Previous)
         AddProblem("the first table of a remark (line " + std::to_string(tables.back().line) +
                    ") has no previous value to take; give it a value of its own");
 
@@ -120,7 +122,8 @@ void RemarkWalker::Visit(Chain& chain, int tableIndex, int previousValue)
     }
 
     const std::size_t valueCount = chain.values.size();
-    if (table.mode == 1) {
+    const RemarkTables::Value source = RemarkTables::ValueOf(table.mode);
+    if (source == RemarkTables::Value::MeanOfSpeedAndError) {
         // The mean of two inputs: try every pair still possible, each as a fixed value.
         const Range speed = chain.values[0].range;
         const Range error = chain.values[1].range;
@@ -139,21 +142,21 @@ void RemarkWalker::Visit(Chain& chain, int tableIndex, int previousValue)
     }
 
     int valueIndex = 3;
-    if (RemarkSource::IsRandom(table.mode)) {
+    if (source == RemarkTables::Value::Random) {
         chain.values.push_back({Source::Random, {0, 98}});
         valueIndex = static_cast<int>(valueCount);
-    } else if (RemarkSource::UsesPreviousValue(table.mode)) {
+    } else if (source == RemarkTables::Value::Previous) {
         if (previousValue < 0) {
             chain.values.push_back({Source::Derived, {0, 0}});
             valueIndex = static_cast<int>(valueCount);
         } else {
             valueIndex = previousValue;
         }
-    } else if (table.mode == 2) {
+    } else if (source == RemarkTables::Value::Speed) {
         valueIndex = 0;
-    } else if (table.mode == 4 || table.mode == 5) {
+    } else if (source == RemarkTables::Value::Error) {
         valueIndex = 1;
-    } else if (table.mode == 6 || table.mode == 7) {
+    } else if (source == RemarkTables::Value::Rhythm) {
         valueIndex = 2;
     }
     Branch(chain, tableIndex, valueIndex);
@@ -165,7 +168,7 @@ void RemarkWalker::Branch(Chain& chain, int tableIndex, int valueIndex)
     const RemarkTable& table = m_source.Tables()[tableIndex];
     const Range whole = chain.values[valueIndex].range;
     const int n = static_cast<int>(table.phrases.size());
-    const auto pick = [n](int value) { return n > 0 ? RemarkSource::PickIndex(Capped(value), n) : -1; };
+    const auto pick = [n](int value) { return RemarkTables::PickIndex(Capped(value), n); };
     const std::string remarkBefore = chain.remark;
     // Split the value's range into the runs that pick the same phrase.
     for (int lo = whole.lo; lo <= whole.hi;) {
@@ -175,13 +178,13 @@ void RemarkWalker::Branch(Chain& chain, int tableIndex, int valueIndex)
             ++hi;
         chain.values[valueIndex].range = {lo, hi};
 
-        RemarkSource::Step step;
+        RemarkStep step;
         step.table = tableIndex;
         step.phrase = index;
         step.value = Capped(lo);
-        step.appended = RemarkSource::AppendPhrase(chain.remark, index >= 0 ? table.phrases[index].text : "",
+        step.appended = RemarkTables::AppendPhrase(chain.remark, index >= 0 ? table.phrases[index].text : "",
                                                    table.mode, chain.Input(), &step.segment);
-        RemarkSource::BreakAfterSentence(chain.remark);
+        RemarkTables::BreakAfterSentence(chain.remark);
         if (index >= 0)
             m_phraseReached[tableIndex][index] = true;
         chain.steps.push_back(step);
@@ -204,11 +207,10 @@ void RemarkWalker::Finish(const Chain& chain)
                    std::to_string(m_source.Tables()[chain.steps.back().table].line) + " after " +
                    std::to_string(chain.steps.size()) + " tables");
     } else {
-        // The walk must agree with the plain generator on a concrete input of the chain.
-        bool ended = false;
-        const std::string again = m_source.Generate(chain.Input(), chain.RandomValues(), nullptr, &ended,
-                                                    static_cast<int>(m_source.Tables().size()) + 1);
-        if (again != chain.remark || !ended)
+        // The walk must agree with the program's generator on a concrete input of the chain.
+        std::vector<RemarkStep> steps;
+        const std::string again = m_source.Generate(chain.Input(), chain.RandomValues(), &steps);
+        if (again != chain.remark || steps.size() != chain.steps.size())
             AddProblem("internal: the walk and the generator disagree on a chain");
     }
     if (m_visit)

@@ -44,8 +44,8 @@ public:
         int faultVariant = -1;       // index into FaultKeySamples(), -1 when no table asked
         int slowVariant = -1;        // index into SlowKeySamples()
         std::vector<int> stepValues; // per step, the index into values it picked on
-        std::vector<RemarkSource::Step> steps;
-        std::string remark;
+        std::vector<RemarkStep> steps;
+        std::string remark; // Windows-1250, as the program makes it
         bool ended = true;
         RemarkInput Input() const; // the lowest value of every range and the key samples
         std::vector<int> RandomValues() const;
@@ -65,6 +65,7 @@ public:
     bool TableReached(int table) const { return m_tableReached[table]; }
     bool PhraseReached(int table, int phrase) const { return m_phraseReached[table][phrase]; }
 
+    // Key lists in Windows-1250, as the results hand them over.
     static const std::vector<std::string>& FaultKeySamples();
     static const std::vector<std::string>& SlowKeySamples();
 

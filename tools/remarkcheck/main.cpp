@@ -45,7 +45,7 @@ void PrintRemark(const std::string& remark)
         std::size_t end = remark.find("\r\n", start);
         if (end == std::string::npos)
             end = remark.size();
-        std::printf("    %s\n", Trimmed(remark.substr(start, end - start)).c_str());
+        std::printf("    %s\n", RemarkSource::Utf8(Trimmed(remark.substr(start, end - start))).c_str());
         start = end + 2;
     }
 }
@@ -65,7 +65,12 @@ int ErrorScore(double rate, double limit)
 
 std::string KeyLabel(const std::string& keys)
 {
-    return keys.empty() ? "none" : "\"" + keys + "\"";
+    if (keys.empty())
+        return "none";
+    std::string label = "\"";
+    label += RemarkSource::Utf8(keys);
+    label += '"';
+    return label;
 }
 
 // A grid of measured results: speed against a limit of 120 keystrokes per minute, the
@@ -86,22 +91,21 @@ void PrintGrid(const RemarkSource& source)
                 for (int rhythm : rhythms)
                     for (int keys = 0; keys < 2; ++keys) {
                         RemarkInput input;
-                        input.completion = completion;
-                        input.speed = SpeedScore(speed, speedLimit);
-                        input.error = ErrorScore(rate, errorLimit);
-                        input.rhythm = rhythm;
-                        input.faultKeys = keys ? RemarkWalker::FaultKeySamples().back() : "";
-                        input.slowKeys = keys ? RemarkWalker::SlowKeySamples().back() : "";
+                        input.percentTyped = completion;
+                        input.speedScore = SpeedScore(speed, speedLimit);
+                        input.errorScore = ErrorScore(rate, errorLimit);
+                        input.rhythmScore = rhythm;
+                        input.faultKeysText = keys ? RemarkWalker::FaultKeySamples().back() : "";
+                        input.slowKeysText = keys ? RemarkWalker::SlowKeySamples().back() : "";
                         const std::vector<int> random = {(count * 37) % 99};
                         ++count;
                         std::printf(
                             "typed %d %%, %.0f/min of %.0f (speed %d), errors %.1f %% of %.1f %% (error "
                             "%d), rhythm %d, fault keys %s, slow keys %s\n",
-                            completion, speed, speedLimit, input.speed, rate, errorLimit, input.error, rhythm,
-                            KeyLabel(input.faultKeys).c_str(), KeyLabel(input.slowKeys).c_str());
-                        bool ended = false;
-                        PrintRemark(source.Generate(input, random, nullptr, &ended,
-                                                    static_cast<int>(source.Tables().size()) + 1));
+                            completion, speed, speedLimit, input.speedScore, rate, errorLimit,
+                            input.errorScore, rhythm, KeyLabel(input.faultKeysText).c_str(),
+                            KeyLabel(input.slowKeysText).c_str());
+                        PrintRemark(source.Generate(input, random));
                     }
 }
 
@@ -205,9 +209,11 @@ int main(int argc, char** argv)
         if (table.phrases.empty())
             problems.push_back("line " + std::to_string(table.line) +
                                ": table without phrases; chains end there");
-        for (const RemarkPhrase& phrase : table.phrases)
-            for (const std::string& p : RemarkTextCheck::PhraseProblems(table, phrase.text))
-                problems.push_back("line " + std::to_string(phrase.line) + ": " + p + ": " + phrase.text);
+        for (const RemarkPhrase& phrase : table.phrases) {
+            const std::string& text = source.SourceLine(phrase.line);
+            for (const std::string& p : RemarkTextCheck::PhraseProblems(table, text))
+                problems.push_back("line " + std::to_string(phrase.line) + ": " + p + ": " + text);
+        }
     }
 
     RemarkWalker walker(source);
@@ -223,14 +229,14 @@ int main(int argc, char** argv)
         successors[a].push_back(b);
     };
     walker.Walk([&](const RemarkWalker::Chain& chain) {
-        for (const std::string& p : RemarkTextCheck::RemarkProblems(chain.remark))
+        for (const std::string& p : RemarkTextCheck::RemarkProblems(RemarkSource::Utf8(chain.remark)))
             remarkProblems.insert(p + " [" + Describe(chain) + "]");
         if (output == Output::Pairs) {
             std::string previous = "(start)";
-            for (const RemarkSource::Step& step : chain.steps) {
+            for (const RemarkStep& step : chain.steps) {
                 if (!step.appended)
                     continue;
-                const std::string segment = Trimmed(step.segment);
+                const std::string segment = RemarkSource::Utf8(Trimmed(step.segment));
                 addPair(previous, segment);
                 previous = segment;
             }
@@ -252,8 +258,9 @@ int main(int argc, char** argv)
         }
         for (std::size_t p = 0; p < tables[t].phrases.size(); ++p)
             if (!walker.PhraseReached(static_cast<int>(t), static_cast<int>(p)))
-                problems.push_back("line " + std::to_string(tables[t].phrases[p].line) +
-                                   ": phrase is never picked: " + tables[t].phrases[p].text);
+                problems.push_back(
+                    "line " + std::to_string(tables[t].phrases[p].line) +
+                    ": phrase is never picked: " + source.SourceLine(tables[t].phrases[p].line));
     }
 
     if (output == Output::Grid) {
