@@ -1,5 +1,7 @@
 #include "app/CMainFrame.h"
 
+#include "app/AboutDialog.h"
+#include "app/HelpWindow.h"
 #include "app/InformationBox.h"
 #include "app/LimitDialog.h"
 #include "app/NoteDialog.h"
@@ -26,7 +28,6 @@
 #include "wizard/LessonEndDialog.h"
 
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -529,8 +530,13 @@ void CMainFrame::OnLessonNote()
 
 void CMainFrame::OnHelpTopics()
 {
+    // The help window stays open beside the main window; only the message is modal.
     const QString page = QString::fromStdString(ProgramFilePath("help", "index.html"));
-    QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+    if (!HelpWindow::ShowFor(this, page))
+        Modal([&] {
+            ProgramMessage::Show(this, HelpWindow::MissingHelpText(page));
+            return 0;
+        });
 }
 
 void CMainFrame::OnSaveResults()
@@ -595,9 +601,8 @@ void CMainFrame::OnChangeUser()
 void CMainFrame::OnAbout()
 {
     Modal([&] {
-        QMessageBox::about(this, DialogText::FromTable(128),
-                           DialogText::FromTable(128) + QLatin1Char(' ') + DialogText::FromTable(119));
-        return 0;
+        AboutDialog dialog(windowIcon(), this);
+        return dialog.exec();
     });
 }
 

@@ -44,6 +44,9 @@ constexpr Entry kEntries[] = {
     // Qualification test: menu entry that ends it, wizard caption.
     {120, "&Ende des ersten Tests"},
     {121, "Erster Test"},
+    // About box: the contact address (opened as a mail) and the web address.
+    {122, "kontakt@tippwerk.org"},
+    {123, "https://tippwerk.org"},
     // Folder of the diskette copies of the user files.
     {124, "A:\\Tippwerk\\"},
     // Lesson list column headers (with 129, 130).

@@ -1,0 +1,148 @@
+#include "app/HelpWindow.h"
+
+#include "widgets/DialogFont.h"
+#include "widgets/DialogText.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QToolBar>
+
+#include <utility>
+
+namespace {
+
+constexpr int kProductName = 128;
+
+HelpWindow::UrlOpener& Opener()
+{
+    static HelpWindow::UrlOpener opener;
+    return opener;
+}
+
+bool IsPage(const QString& path)
+{
+    const QFileInfo file(path);
+    const QString suffix = file.suffix().toLower();
+    return file.isFile() && file.isReadable() &&
+           (suffix == QLatin1String("html") || suffix == QLatin1String("htm"));
+}
+
+} // namespace
+
+HelpWindow::HelpWindow(const QString& startPage, QWidget* parent)
+    : QMainWindow(parent, Qt::Window)
+    , m_startPage(QUrl::fromLocalFile(startPage))
+{
+    setWindowTitle(DialogText::FromTable(kProductName) + QStringLiteral(" – Hilfe"));
+    setObjectName(QStringLiteral("HelpWindow"));
+
+    m_browser = new QTextBrowser(this);
+    // Every link comes to FollowLink: pages stay here, the rest goes to the desktop.
+    m_browser->setOpenLinks(false);
+    m_browser->setFrameShape(QFrame::NoFrame);
+    setCentralWidget(m_browser);
+
+    QStyle* look = style();
+    m_back = new QAction(look->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Zurück"), this);
+    m_back->setShortcut(QKeySequence::Back);
+    m_back->setEnabled(false);
+    m_forward = new QAction(look->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Vor"), this);
+    m_forward->setShortcut(QKeySequence::Forward);
+    m_forward->setEnabled(false);
+    m_home = new QAction(look->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("Inhalt"), this);
+    m_home->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
+    m_home->setToolTip(QStringLiteral("Startseite"));
+    auto* close = new QAction(QStringLiteral("Schließen"), this);
+    close->setShortcut(QKeySequence::Close);
+    addAction(close);
+
+    QToolBar* bar = addToolBar(QStringLiteral("Navigation"));
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    bar->addAction(m_back);
+    bar->addAction(m_forward);
+    bar->addSeparator();
+    bar->addAction(m_home);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    DialogFont::Apply(bar);
+
+    connect(m_back, &QAction::triggered, m_browser, &QTextBrowser::backward);
+    connect(m_forward, &QAction::triggered, m_browser, &QTextBrowser::forward);
+    connect(m_home, &QAction::triggered, this, &HelpWindow::GoHome);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QAction::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QAction::setEnabled);
+    connect(m_browser, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
+    // Where a link leads, before it is clicked: web and mail links leave the program.
+    connect(m_browser, qOverload<const QUrl&>(&QTextBrowser::highlighted), this, [this](const QUrl& link) {
+        const QUrl target = m_browser->source().resolved(link);
+        statusBar()->showMessage(link.isEmpty() || target.isLocalFile() ? QString() : target.toString());
+    });
+
+    m_browser->setSource(m_startPage);
+    resize(780, 640);
+}
+
+HelpWindow* HelpWindow::ShowFor(QWidget* owner, const QString& startPage)
+{
+    if (!IsPage(startPage))
+        return nullptr;
+    HelpWindow* window =
+        owner ? owner->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (!window)
+        window = new HelpWindow(startPage, owner);
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+QString HelpWindow::MissingHelpText(const QString& startPage)
+{
+    QString text = QStringLiteral("Die Hilfe ist nicht installiert.");
+    if (!startPage.isEmpty())
+        text += QStringLiteral(" Es fehlt die Datei\n") + QDir::toNativeSeparators(startPage);
+    return text;
+}
+
+void HelpWindow::SetUrlOpener(UrlOpener opener)
+{
+    Opener() = std::move(opener);
+}
+
+QUrl HelpWindow::Source() const
+{
+    return m_browser->source();
+}
+
+void HelpWindow::FollowLink(const QUrl& link)
+{
+    const QUrl target = m_browser->source().resolved(link);
+    if (target.isLocalFile()) {
+        const QString path = target.toLocalFile();
+        if (IsPage(path)) {
+            m_browser->setSource(target);
+            return;
+        }
+        if (!QFileInfo::exists(path)) {
+            QApplication::beep();
+            return;
+        }
+    }
+    const bool opened = Opener() ? Opener()(target) : QDesktopServices::openUrl(target);
+    if (!opened)
+        QApplication::beep();
+}
+
+void HelpWindow::GoHome()
+{
+    m_browser->setSource(m_startPage);
+}

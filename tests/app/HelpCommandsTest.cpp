@@ -1,0 +1,88 @@
+#include "MainFrameFixture.h"
+
+#include "../widgets/QtTestEnvironment.h"
+#include "app/AboutDialog.h"
+#include "app/HelpWindow.h"
+#include "app/ProgramIcon.h"
+#include "app/ProgramMessage.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+class HelpCommandsTest : public MainFrameFixture
+{
+protected:
+    void SetUp() override
+    {
+        MainFrameFixture::SetUp();
+        ProgramMessage::SetObserverForTesting([this](const QString& text) { messages << text; });
+        HelpWindow::SetUrlOpener([](const QUrl&) { return true; });
+        CreateUser();
+    }
+    void TearDown() override
+    {
+        ProgramMessage::SetObserverForTesting({});
+        HelpWindow::SetUrlOpener({});
+        AboutDialog::ClearNextAnswer();
+        MainFrameFixture::TearDown();
+    }
+
+    QStringList messages;
+};
+
+} // namespace
+
+TEST_F(HelpCommandsTest, AboutShowsTheProgramsOwnBoxOverTheMainWindow)
+{
+    CMainFrame& frame = Frame();
+    // The application gives every window the program's icon; the box shows it.
+    frame.setWindowIcon(ProgramIcon::Create());
+    QString version;
+    bool sawIcon = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = frame.findChild<AboutDialog*>();
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(box->isModal());
+        version = qobject_cast<QLabel*>(box->Control(AboutDialog::kVersionId))->text();
+        sawIcon = !box->windowIcon().isNull();
+        qobject_cast<QPushButton*>(box->Control(AboutDialog::kOkId))->click();
+    });
+    frame.CommandAction(CMainFrame::kAbout)->trigger();
+    EXPECT_EQ(version, QStringLiteral("Tippwerk Version 4.0"));
+    EXPECT_TRUE(sawIcon);
+    EXPECT_EQ(frame.findChild<AboutDialog*>(), nullptr);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(HelpCommandsTest, TopicsOpenOneHelpWindowBesideTheMainWindow)
+{
+    CMainFrame& frame = Frame();
+    frame.CommandAction(CMainFrame::kHelpTopics)->trigger();
+    HelpWindow* help = frame.findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_FALSE(help->isModal());
+    EXPECT_TRUE(help->isWindow());
+    EXPECT_EQ(QFileInfo(help->Source().toLocalFile()).fileName(), QStringLiteral("index.html"));
+
+    help->close();
+    frame.RunCommand(CMainFrame::kHelpTopics);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(frame.findChildren<HelpWindow*>().size(), 1);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(HelpCommandsTest, TopicsWithoutInstalledHelpSaySo)
+{
+    std::filesystem::remove(std::filesystem::path(m_dir.path().toStdString()) / "help");
+    CMainFrame& frame = Frame();
+    frame.RunCommand(CMainFrame::kHelpTopics);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Die Hilfe ist nicht installiert.")));
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("help/index.html")));
+    EXPECT_EQ(frame.findChild<HelpWindow*>(), nullptr);
+}
