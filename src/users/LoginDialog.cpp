@@ -365,10 +365,17 @@ void LoginDialog::OnContinue()
 
     UserProfile& profile = UserProfile::Instance();
     if (profile.LoadUser(name, m_fromDiskette)) {
-        if (profile.CheckPassword(ToLogic(m_password->text())))
-            accept();
-        else
+        if (!profile.CheckPassword(ToLogic(m_password->text()))) {
             ShowInformation(kWrongPassword);
+            return;
+        }
+        // Only the owner's password lets the diskette's files replace the local ones; a
+        // login that could not take them over would work on files it cannot keep.
+        if (m_fromDiskette && !profile.CopyFromDiskette(profile.Name())) {
+            ShowPlainMessage(kDisketteUnreadable);
+            return;
+        }
+        accept();
         return;
     }
 

@@ -237,15 +237,10 @@ bool UserProfile::LoadUser(const std::string& name, bool fromDiskette)
     // becomes the user's name so that saving does not create a second pair of files.
     std::string listed;
     const bool known = FindUserName(name, listed);
-    const std::string fileName = known ? listed : name;
 
-    std::string folder;
-    if (fromDiskette) {
-        folder = DisketteFolder::Path();
-        CopyFromDiskette(fileName);
-    } else {
-        folder = UsersFolder();
-    }
+    // The diskette's files are only read here: they may replace the local ones once the
+    // password has been checked (CopyFromDiskette).
+    const std::string folder = fromDiskette ? DisketteFolder::Path() : UsersFolder();
     if (!known || folder.empty())
         return false;
     m_name = listed;
@@ -313,8 +308,11 @@ bool UserProfile::CopyFromDiskette(const std::string& name)
     const std::string users = UsersFolder();
     if (!IsValidUserName(name) || diskette.empty() || users.empty())
         return false;
+    // The data file first: when it fails, the local files stay as they were.
+    if (!FileCopy::CopyAtomically(diskette + name + ".dat", users + name + ".dat"))
+        return false;
     FileCopy::CopyAtomically(diskette + name + ".dit", users + name + ".dit");
-    return FileCopy::CopyAtomically(diskette + name + ".dat", users + name + ".dat");
+    return true;
 }
 
 bool UserProfile::SaveToDiskette(const std::string& name)

@@ -39,17 +39,18 @@ public:
     // Rebuilds the user names from the files matching `pattern` ("<folder>/*.dat"): the
     // name is a file name up to its first '.'. False when nothing matches.
     bool ScanUsers(const std::string& pattern);
-    // Makes `name` the current user, read from the users folder, or from the diskette
-    // folder after copying the files from there. False when the name is not among the
-    // scanned names, the data file cannot be read or its first line is another name;
-    // the name is kept anyway (a new account starts from there).
+    // Makes `name` the current user, read from the users folder or from the diskette
+    // folder; nothing is copied. False when the name is not among the scanned names, the
+    // data file cannot be read or its first line is another name; the name is kept anyway
+    // (a new account starts from there).
     bool LoadUser(const std::string& name, bool fromDiskette);
     // Writes `pathPrefix`.dat and `pathPrefix`.dit (pathPrefix: folder + user name) when
     // the user changed or `force` is set. False only when the data file cannot be written;
     // the previous files then stay and the user stays marked as changed.
     bool SaveUser(const std::string& pathPrefix, bool force);
-    // Copies both files of `name` from the diskette folder into the users folder; true
-    // when the data file was copied. Marks the user as coming from the diskette.
+    // Copies both files of `name` from the diskette folder into the users folder, the data
+    // file first; true when it was copied (a failure then changes no local file). Marks
+    // the user as coming from the diskette. The login calls it once the password matched.
     bool CopyFromDiskette(const std::string& name);
     // Saves the user locally if changed, then both files into the diskette folder
     // (created when missing). False when the data file could not be written there.

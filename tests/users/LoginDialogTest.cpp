@@ -9,6 +9,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <fstream>
+#include <iterator>
+
 namespace {
 
 using Messages = std::vector<int>;
@@ -295,6 +298,67 @@ TEST_F(LoginDialogTest, DisketteUsersAreListedAndCopiedAtLogin)
               QStringList{QStringLiteral("Legen Sie eine Diskette ein und klicken Sie auf OK.")});
     EXPECT_TRUE(UserProfile::Instance().FromDiskette());
     EXPECT_TRUE(std::filesystem::exists(Users() + "Dora.dat"));
+}
+
+TEST_F(LoginDialogTest, TheDisketteFilesReplaceTheLocalOnesOnlyAfterTheRightPassword)
+{
+    const std::string diskette = m_root + "stick/Tippwerk/";
+    std::filesystem::create_directories(diskette);
+    ::setenv("TIPPWERK_DISKETTE", diskette.c_str(), 1);
+    WriteLines(Users() + "Dora.dat", {"Dora", "lokal1", "00000407", "_a", "", "1:0.50:100:60:3:"});
+    WriteLines(Users() + "Dora.dit", {"Dora", "Lokal"});
+    WriteLines(diskette + "Dora.dat", {"Dora", "dora1", "00000409", "_a", ""});
+    WriteLines(diskette + "Dora.dit", {"Dora", "Diskette"});
+    const auto bytes = [](const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string localData = bytes(Users() + "Dora.dat");
+    const std::string localDetails = bytes(Users() + "Dora.dit");
+
+    LoginDialog dialog;
+    MessageBoxAnswerer answerer;
+    const int result = RunModal(dialog, [&] {
+        Click(dialog, LoginDialog::kDisketteId);
+        ASSERT_TRUE(dialog.FromDiskette());
+        // The local password does not open the diskette's account, and changes nothing.
+        Edit(dialog, LoginDialog::kPasswordId)->setText(QStringLiteral("lokal1"));
+        InformationBox::SetNextAnswer(InformationBox::kContinueId);
+        Click(dialog, LoginDialog::kContinueId);
+        EXPECT_EQ(bytes(Users() + "Dora.dat"), localData);
+        EXPECT_EQ(bytes(Users() + "Dora.dit"), localDetails);
+        EXPECT_FALSE(UserProfile::Instance().FromDiskette());
+
+        Edit(dialog, LoginDialog::kPasswordId)->setText(QStringLiteral("dora1"));
+        Click(dialog, LoginDialog::kContinueId);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(dialog.ShownMessages(), (Messages{1056, 113}));
+    EXPECT_EQ(bytes(Users() + "Dora.dat"), bytes(diskette + "Dora.dat"));
+    EXPECT_EQ(bytes(Users() + "Dora.dit"), bytes(diskette + "Dora.dit"));
+    EXPECT_EQ(UserProfile::Instance().KeyboardId(), "00000409");
+    EXPECT_TRUE(UserProfile::Instance().FromDiskette());
+}
+
+TEST_F(LoginDialogTest, ALoginThatCannotTakeOverTheDisketteFilesSaysSoAndStaysOpen)
+{
+    const std::string diskette = m_root + "stick/Tippwerk/";
+    std::filesystem::create_directories(diskette);
+    ::setenv("TIPPWERK_DISKETTE", diskette.c_str(), 1);
+    WritePlainUser("Dora", "dora1", diskette);
+    std::filesystem::create_directory(Users() + "Dora.dat"); // no file can go there
+
+    LoginDialog dialog;
+    MessageBoxAnswerer answerer;
+    RunModal(dialog, [&] {
+        Click(dialog, LoginDialog::kDisketteId);
+        Edit(dialog, LoginDialog::kPasswordId)->setText(QStringLiteral("dora1"));
+        Click(dialog, LoginDialog::kContinueId);
+        EXPECT_TRUE(dialog.isVisible());
+        dialog.reject();
+    });
+    EXPECT_EQ(dialog.ShownMessages(), (Messages{1056, 32790}));
+    EXPECT_FALSE(std::filesystem::exists(Users() + "Dora.dit"));
 }
 
 TEST_F(LoginDialogTest, AnEmptyDisketteLeavesTheLocalUsers)

@@ -41,9 +41,12 @@ TEST_F(UserDisketteTest, SaveCreatesTheFolderAndLoadCopiesBack)
     ASSERT_TRUE(other.ScanUsers(m_diskette + "*.dat"));
     EXPECT_EQ(other.UserNames(), std::vector<std::string>{"Anna"});
     ASSERT_TRUE(other.LoadUser("Anna", true));
-    EXPECT_TRUE(other.FromDiskette());
     EXPECT_EQ(other.lastName, "Berg");
     ASSERT_EQ(other.ProgressCount(), 1);
+    // Reading copies nothing; the login copies once the password matched.
+    EXPECT_FALSE(std::filesystem::exists(Users() + "Anna.dat"));
+    ASSERT_TRUE(other.CopyFromDiskette("Anna"));
+    EXPECT_TRUE(other.FromDiskette());
     EXPECT_EQ(ReadLines(Users() + "Anna.dat"), ReadLines(m_diskette + "Anna.dat"));
     EXPECT_TRUE(std::filesystem::exists(Users() + "Anna.dit"));
     // No temporary files are left behind.
