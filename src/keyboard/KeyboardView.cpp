@@ -13,7 +13,6 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -57,6 +56,9 @@ KeyboardView::KeyboardView(QWidget* parent)
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setCursor(Qt::ArrowCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    m_flashTimer.setSingleShot(true);
+    m_flashTimer.setInterval(MetronomeFlashMs);
+    connect(&m_flashTimer, &QTimer::timeout, this, &KeyboardView::EndMetronomeFlash);
     const ViewFont::Cell cell = ViewFont::Measure(m_font);
     m_layout.cx = cell.cx;
     m_layout.cy = cell.cy;
@@ -111,6 +113,8 @@ void KeyboardView::EnsureScreen()
     }
     m_screen.fill(Qt::white);
     m_fullRepaintDue = true;
+    // The line went with the old image.
+    DropMetronomeFlash();
 }
 
 void KeyboardView::Prepare(QPainter& painter) const
@@ -123,6 +127,8 @@ void KeyboardView::Prepare(QPainter& painter) const
 int KeyboardView::ComputeLayout(bool showStatus, bool showKeyboard, bool showHands)
 {
     EnsureScreen();
+    // The line lies where the old layout put it.
+    EndMetronomeFlash();
     const QSize client = contentsRect().size();
     m_fontHeight = ViewFont::FitHeight(client.width(), client.height());
     m_font = ViewFont::Create(m_fontHeight);
@@ -218,6 +224,8 @@ void KeyboardView::RedrawText()
         return;
     }
     EnsureScreen();
+    // The panel's background is laid over the line.
+    EndMetronomeFlash();
     QPainter painter(&m_screen);
     Prepare(painter);
     TextPanelPainter text(painter, m_layout, m_lines);
@@ -261,25 +269,40 @@ void KeyboardView::MetronomeFlash()
         return;
     }
     EnsureScreen();
+    // A beat while the last one's line still shows: that line goes first.
+    EndMetronomeFlash();
     // The flash is shown between its two drawings; a repaint then must not wipe the first.
     if (m_fullRepaintDue) {
         FullRepaint();
     }
-    QRect touched;
-    for (int pass = 0; pass < 2; ++pass) {
-        {
-            QPainter painter(&m_screen);
-            Prepare(painter);
-            TextPanelPainter text(painter, m_layout, m_lines);
-            text.InvertMetronomeLine();
-            touched = text.Touched();
-        }
-        if (pass == 0) {
-            FlushNow(touched);
-            QThread::msleep(MetronomeFlashMs);
-        }
+    FlushNow(InvertMetronomeLine());
+    m_flashShown = true;
+    // Waiting here would hold up the keystrokes typed meanwhile; the timer takes the line away.
+    m_flashTimer.start();
+}
+
+void KeyboardView::EndMetronomeFlash()
+{
+    if (!m_flashShown) {
+        return;
     }
-    Flush(touched);
+    DropMetronomeFlash();
+    Flush(InvertMetronomeLine());
+}
+
+void KeyboardView::DropMetronomeFlash()
+{
+    m_flashShown = false;
+    m_flashTimer.stop();
+}
+
+QRect KeyboardView::InvertMetronomeLine()
+{
+    QPainter painter(&m_screen);
+    Prepare(painter);
+    TextPanelPainter text(painter, m_layout, m_lines);
+    text.InvertMetronomeLine();
+    return text.Touched();
 }
 
 void KeyboardView::Invalidate()
@@ -299,6 +322,8 @@ void KeyboardView::FullRepaint()
 {
     EnsureScreen();
     m_fullRepaintDue = false;
+    // The repaint takes the line away; inverting it again would bring it back.
+    DropMetronomeFlash();
     QPainter painter(&m_screen);
     Prepare(painter);
     painter.fillRect(m_screen.rect(), ViewColours::White());

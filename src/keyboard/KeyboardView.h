@@ -12,6 +12,7 @@
 #include <QFrame>
 #include <QImage>
 #include <QRegion>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -76,8 +77,11 @@ public:
     // The next frame of the status animation.
     void AnimateStatus();
 
-    // Shows the metronome's line for 30 ms.
+    // Shows the metronome's line for 30 ms and returns at once; a timer takes the line
+    // away. Whatever would draw over the line takes it away first.
     void MetronomeFlash();
+    // Whether the metronome's line shows now.
+    bool MetronomeLineShown() const { return m_flashShown; }
 
     // Everything is drawn anew at the next paint.
     void Invalidate();
@@ -113,6 +117,11 @@ private:
     std::string StoredLine() const;
     KeyStrokes StrokesAtStoredPosition() const;
     void RecreateAnimation();
+    // Takes the metronome's line away if it shows.
+    void EndMetronomeFlash();
+    // Forgets the line without drawing, when the screen under it is drawn anew.
+    void DropMetronomeFlash();
+    QRect InvertMetronomeLine();
 
     KeyboardLayout m_keyboard;
     CharacterMap m_characters;
@@ -142,4 +151,6 @@ private:
     int m_animationIndex = 0;
     KeyStrokes m_lastKeyboardStrokes;
     KeyStrokes m_lastHandStrokes;
+    QTimer m_flashTimer;
+    bool m_flashShown = false;
 };

@@ -7,6 +7,8 @@
 #include "resources/TextCodec.h"
 #include "widgets/QtTestEnvironment.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -74,6 +76,16 @@ protected:
     }
 
     const QImage& Screen() const { return m_view->Screen(); }
+
+    // Lets the metronome's timer take its line away.
+    static void WaitForTheFlashToEnd(const KeyboardView& view)
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (view.MetronomeLineShown() && waited.elapsed() < 2000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        }
+    }
 
     int KeyIndex(const std::string& utf8Name, int occurrence = 0) const
     {

@@ -280,7 +280,7 @@ TEST_F(KeyboardViewTest, ShownViewCopiesItsScreenToTheWindow)
     // A metronome beat just before a due repaint leaves no line behind.
     view.Invalidate();
     view.MetronomeFlash();
-    QCoreApplication::processEvents();
+    WaitForTheFlashToEnd(view);
     const QImage afterFlash = Screen().copy();
     view.PaintAll();
     EXPECT_EQ(afterFlash, Screen());

@@ -246,6 +246,7 @@ TEST_F(TextPanelTest, MetronomeFlashLeavesTheScreenAsItWas)
     Update(0);
     const QImage before = Screen().copy();
     m_view->MetronomeFlash();
+    WaitForTheFlashToEnd(*m_view);
     EXPECT_EQ(Screen(), before);
 }
 
