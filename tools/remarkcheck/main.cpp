@@ -6,6 +6,7 @@
 #include "RemarkSource.h"
 #include "RemarkTextCheck.h"
 #include "RemarkWalker.h"
+#include "results/ResultScores.h"
 
 #include <cmath>
 #include <cstdio>
@@ -50,19 +51,6 @@ void PrintRemark(const std::string& remark)
     }
 }
 
-// The scores as the results dialog computes them from the measured values.
-int SpeedScore(double perMinute, double limit)
-{
-    const int score = 99 - static_cast<int>(perMinute / (2 * limit) * 100);
-    return score < 0 ? 0 : score;
-}
-
-int ErrorScore(double rate, double limit)
-{
-    const int score = static_cast<int>(rate / (2 * limit) * 100);
-    return score > 99 ? 99 : score;
-}
-
 std::string KeyLabel(const std::string& keys)
 {
     if (keys.empty())
@@ -78,7 +66,7 @@ std::string KeyLabel(const std::string& keys)
 // the keystrokes, and the key lists empty or filled.
 void PrintGrid(const RemarkSource& source)
 {
-    const double speedLimit = 120;
+    const int speedLimit = 120;
     const double errorLimit = 1.0;
     const int completions[] = {3, 37, 100};
     const double speeds[] = {40, 90, 120, 200};
@@ -92,15 +80,15 @@ void PrintGrid(const RemarkSource& source)
                     for (int keys = 0; keys < 2; ++keys) {
                         RemarkInput input;
                         input.percentTyped = completion;
-                        input.speedScore = SpeedScore(speed, speedLimit);
-                        input.errorScore = ErrorScore(rate, errorLimit);
+                        input.speedScore = ResultScores::SpeedScore(speed, speedLimit);
+                        input.errorScore = ResultScores::ErrorScore(rate, errorLimit);
                         input.rhythmScore = rhythm;
                         input.faultKeysText = keys ? RemarkWalker::FaultKeySamples().back() : "";
                         input.slowKeysText = keys ? RemarkWalker::SlowKeySamples().back() : "";
                         const std::vector<int> random = {(count * 37) % 99};
                         ++count;
                         std::printf(
-                            "typed %d %%, %.0f/min of %.0f (speed %d), errors %.1f %% of %.1f %% (error "
+                            "typed %d %%, %.0f/min of %d (speed %d), errors %.1f %% of %.1f %% (error "
                             "%d), rhythm %d, fault keys %s, slow keys %s\n",
                             completion, speed, speedLimit, input.speedScore, rate, errorLimit,
                             input.errorScore, rhythm, KeyLabel(input.faultKeysText).c_str(),
