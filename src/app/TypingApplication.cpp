@@ -3,6 +3,7 @@
 #include "app/CMainFrame.h"
 #include "app/PictureStore.h"
 #include "app/ProgramIcon.h"
+#include "app/QtTranslation.h"
 #include "app/WelcomeScreen.h"
 #include "exercise/SystemExerciseClock.h"
 #include "feedback/SoundFeedback.h"
@@ -26,6 +27,8 @@ int TypingApplication::Run(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("tvr SOFTWARE"));
     QApplication::setQuitOnLastWindowClosed(true);
     QApplication::setWindowIcon(ProgramIcon::Create());
+    // The interface is German; Qt's own dialogs and buttons follow it.
+    QtTranslation::Install(app);
 
     PictureStore pictures;
     if (!pictures.LoadStartPictures()) {
