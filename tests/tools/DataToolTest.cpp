@@ -241,3 +241,49 @@ TEST_F(DataToolTest, PrintsTheCharacterMapOfAKeyboard)
     EXPECT_NE(missing.err.find("config/NOPE.kdd"), std::string::npos) << missing.err;
     EXPECT_EQ(Tool("keyboard").status, 2);
 }
+
+TEST_F(DataToolTest, EvaluatesAStatisticsFile)
+{
+    // Remarks: speed, then the keys with faults, then the first group.
+    LineFile remarks;
+    for (const char* line : {":Ende", "#0", "Gut gemacht.", "", ":Fehler", "#5", "Fehler bei:", "", ":Tempo",
+                             "#2", "Schnell.", "Langsam.", ""})
+        remarks.AddLine(line);
+    ASSERT_TRUE(remarks.SaveLines(Path("config/textinfo.ddd")));
+    // Error limit 8 %: eleven wrong a's are 12.5 times it; four slow blanks are too few to name.
+    LineFile stat;
+    for (const char* line : {"tvr STAT 1.0", "1700049600", "Anna", "0", "Grundreihe", "8.000", "120", "30"})
+        stat.AddLine(line);
+    for (int i = 0; i < 11; ++i)
+        stat.AddLine("100:a:x:");
+    for (int i = 0; i < 4; ++i)
+        stat.AddLine("1000: :");
+    stat.AddLine("200:\xA4:");
+    ASSERT_TRUE(stat.SaveLines(Path("a.stat")));
+
+    const ToolRun run = Tool(std::string("results --seed 7 ").append(Arg("a.stat")));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(
+        run.out.rfind("speed-limit\t120.00\nspeed\t181.13\nerror-limit\t8.00\nerror-rate\t68.75\n"
+                      "time\t00:00:05\ntyped-percent\t53.3\ncharacters\t30\nkeystrokes\t16\nfaults\t11\n"
+                      "scores\t24\t99\t99\t53\nfault-keys\ta.\nslow-keys\t\n",
+                      0),
+        0u)
+        << run.out;
+    for (const char* line :
+         {"\nkey\ta\t4\t0\t0.100\txxxxxxxxxxx\t11\t11\n", "\nkey\tLeerzeichen\t0\t4\t1.000\t\t0\t4\n",
+          "\nkey\t\xC2\xA4\t0\t1\t0.200\t\t0\t1\n"})
+        EXPECT_NE(run.out.find(line), std::string::npos) << line;
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 16);
+    const std::string remark = "\nremark\tSchnell. \\nFehler bei: a.\\nGut gemacht. \\n\n";
+    EXPECT_EQ(run.out.substr(run.out.size() - remark.size()), remark);
+
+    stat.ClearLines();
+    stat.AddLine("tvr STAT 1.1");
+    ASSERT_TRUE(stat.SaveLines(Path("b.stat")));
+    const ToolRun wrong = Tool(std::string("results ").append(Arg("b.stat")));
+    EXPECT_EQ(wrong.status, 1);
+    EXPECT_EQ(wrong.out, "");
+    EXPECT_NE(wrong.err.find("b.stat: Diese Datei beinhaltet nicht"), std::string::npos) << wrong.err;
+    EXPECT_EQ(Tool(std::string("results --seed x ").append(Arg("a.stat"))).status, 2);
+}

@@ -3,18 +3,24 @@
 #include "exercise/LessonCatalog.h"
 #include "exercise/LimitDialogPrompt.h"
 #include "exercise/LineFile.h"
+#include "exercise/RemarkRandom.h"
+#include "exercise/RemarkTables.h"
 #include "exercise/TypeableCharacters.h"
 #include "keyboard/CharacterMap.h"
 #include "keyboard/KeyboardLayout.h"
 #include "resources/ProgramPaths.h"
 #include "resources/StringTable.h"
 #include "resources/TextCodec.h"
+#include "results/ExerciseEvaluation.h"
+#include "results/ResultNumbers.h"
 #include "rtf/RtfFileError.h"
 #include "rtf/RtfTextReader.h"
 
+#include <charconv>
 #include <cstdio>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +37,7 @@ int Usage()
                  "       tippwerk-data lessons KEYBOARD SET [--lines]\n"
                  "       tippwerk-data import [--keyboard ID] FILE\n"
                  "       tippwerk-data stat FILE\n"
+                 "       tippwerk-data results [--seed N] [--keyboard ID] FILE\n"
                  "       tippwerk-data keyboard ID\n";
     return 2;
 }
@@ -187,6 +194,94 @@ int Stat(const std::string& path)
     return 0;
 }
 
+// One item a line, its fields separated by tabs; the texts in UTF-8.
+void PrintLine(const std::vector<std::string>& fields)
+{
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        std::cout << (i ? "\t" : "") << fields[i];
+    std::cout << '\n';
+}
+
+// The remark on one line: its line breaks as the two characters \n.
+std::string OneLine(const std::string& text)
+{
+    std::string line;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
+        if (text[i] == '\r' || text[i] == '\n')
+            line += "\\n";
+        else
+            line += text[i];
+    }
+    return line;
+}
+
+int Results(const std::string& path, std::optional<std::uint32_t> seed, const std::string& keyboard)
+{
+    ExerciseRecord record;
+    if (!record.LoadStatistics(path))
+        return Fail(path, StringTable::Utf8(kBadFileFormat));
+    KeyboardLayout layout;
+    CharacterMap map(layout);
+    if (!LoadKeyboard(map, keyboard))
+        return 1;
+    RemarkTables tables;
+    if (!tables.LoadInstalled())
+        Fail(RemarkTables::InstalledPath(), "cannot be read; the remark stays empty");
+    RemarkRandom random = seed ? RemarkRandom(*seed) : RemarkRandom();
+
+    const ExerciseEvaluation e = ExerciseEvaluation::Evaluate(record, TypeableCharacters::Characters());
+    const ValueTableTexts values = e.valueTable.Texts();
+    PrintLine({"speed-limit", values.speedLimit});
+    PrintLine({"speed", values.speed});
+    PrintLine({"error-limit", values.errorLimit});
+    PrintLine({"error-rate", values.errorRate});
+    PrintLine({"time", values.time});
+    PrintLine({"typed-percent", values.typedPercent});
+    PrintLine({"characters", values.characters});
+    PrintLine({"keystrokes", values.keystrokes});
+    PrintLine({"faults", values.faults});
+    PrintLine({"scores", std::to_string(e.scores.speedScore), std::to_string(e.scores.errorScore),
+               std::to_string(e.scores.rhythmScore), std::to_string(e.scores.percentTyped)});
+    PrintLine({"fault-keys", TextCodec::ToUtf8(e.faultsList.keysText)});
+    PrintLine({"slow-keys", TextCodec::ToUtf8(e.speedList.keysText)});
+    for (const KeyRow& row : e.keyRows) {
+        PrintLine({"key", TextCodec::ToUtf8(KeyList::KeyText(row.character)), std::to_string(row.faultIcon),
+                   std::to_string(row.speedIcon), ResultNumbers::Fixed(row.meanInterval, 3),
+                   TextCodec::ToUtf8(row.wrongCharacters), std::to_string(row.faults),
+                   std::to_string(row.keystrokes)});
+    }
+    const std::string remark = e.Remark(tables, [&random] { return random.Next(); });
+    PrintLine({"remark", OneLine(TextCodec::ToUtf8(remark))});
+    return 0;
+}
+
+// "results [--seed N] [--keyboard ID] FILE"; the options in any order.
+int ResultsCommand(const std::vector<std::string>& args)
+{
+    std::optional<std::uint32_t> seed;
+    std::string keyboard = "00000407";
+    std::size_t i = 1;
+    for (; i + 1 < args.size(); i += 2) {
+        if (args[i] == "--keyboard") {
+            keyboard = args[i + 1];
+        } else if (args[i] == "--seed") {
+            std::uint32_t value = 0;
+            const std::string& text = args[i + 1];
+            const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+            if (result.ec != std::errc() || result.ptr != text.data() + text.size())
+                return Usage();
+            seed = value;
+        } else {
+            break;
+        }
+    }
+    if (i + 1 != args.size())
+        return Usage();
+    return Results(args[i], seed, keyboard);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -203,6 +298,8 @@ int main(int argc, char** argv)
         return Lessons(args[1], args[2], args.size() == 4);
     if (command == "stat" && args.size() == 2)
         return Stat(args[1]);
+    if (command == "results")
+        return ResultsCommand(args);
     if (command == "import") {
         if (args.size() == 2)
             return Import("00000407", args[1]);
