@@ -101,9 +101,8 @@ CMainFrame::~CMainFrame() = default;
 void CMainFrame::Start()
 {
     if (m_engine->State().qualificationRun) {
+        // The wizard applies the keyboard it ends with, before the test begins.
         m_engine->RunFirstTimeSetup();
-        if (!ApplyUserKeyboard())
-            return;
     } else {
         if (!ApplyUserKeyboard())
             return;
@@ -265,12 +264,26 @@ void CMainFrame::RunUserInfoDialog()
 
 ExerciseHost::WizardResult CMainFrame::RunFirstTimeWizard(bool startAtTestPage)
 {
-    return Modal([&] {
+    const UserProfile& profile = UserProfile::Instance();
+    const std::string lessonSetBefore = profile.LessonSet();
+    bool layoutsAsked = false;
+    const WizardResult result = Modal([&] {
         CFirstTimeWizard wizard(
-            [this](const std::string& id) { return m_services.layouts.ActivateLayout(id); }, startAtTestPage,
-            this);
+            [this, &layoutsAsked](const std::string& id) {
+                layoutsAsked = true;
+                return m_services.layouts.ActivateLayout(id);
+            },
+            startAtTestPage, this);
         return wizard.Run();
     });
+    // Back on the first page the user may have chosen another keyboard or course, and
+    // asking which layouts exist has switched to each of them: the test and the lessons
+    // after it are typed on the keyboard the wizard ended with.
+    const bool changed = profile.KeyboardId().empty() || profile.KeyboardId() != m_view->Keyboard().Name() ||
+                         profile.LessonSet() != lessonSetBefore;
+    if ((layoutsAsked || changed) && !ApplyUserKeyboard())
+        return {}; // the program ends
+    return result;
 }
 
 // ---- ExerciseHost: keyboard view
@@ -591,11 +604,12 @@ void CMainFrame::OnChangeUser()
     if (isNewUser) {
         m_settings.Reset();
         profile.SetSettingsLine(m_settings.ToLine());
+        // The wizard applies the keyboard it ends with, before the test begins.
         m_engine->RunFirstTimeSetup();
     } else {
         m_settings.FromLine(profile.SettingsLine());
+        ApplyUserKeyboard();
     }
-    ApplyUserKeyboard();
 }
 
 void CMainFrame::OnAbout()

@@ -159,6 +159,8 @@ int CFirstTimeWizard::RunScript(const Answer& answer)
 {
     m_scripted = true;
     restart();
+    while (answer.backToKeyboard && currentId() > kKeyboardPage)
+        GoBack();
     if (currentId() == kKeyboardPage) {
         m_keyboardPage->Choose(answer.keyboard, answer.series);
         if (!ButtonOpen(QWizard::NextButton))

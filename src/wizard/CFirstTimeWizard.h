@@ -58,6 +58,8 @@ public:
         int testRow = -1;
         // Finish where it is offered; false cancels.
         bool finish = true;
+        // Opened on a later page: "Zurück" up to the keyboard page first.
+        bool backToKeyboard = false;
     };
     static void SetNextAnswer(const Answer& answer);
     static void ClearNextAnswer();

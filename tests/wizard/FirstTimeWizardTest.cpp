@@ -330,6 +330,13 @@ TEST_F(FirstTimeWizardTest, ScriptedAnswersRunThePagesAndReportFinishAndTheChose
         {"picked, then cancelled", {0, -1, true, true, 1, false}, false, false, 2, "00000407", "_b"},
         {"cancelled at once", {0, -1, false, true, -1, false}, false, false, -1, "00000407", "_b"},
         {"after a failed test", {0, -1, false, true, 0, true}, true, true, 1, "NUM", "_a"},
+        {"after a failed test, back to another keyboard",
+         {0, -1, true, true, 1, true, true},
+         true,
+         true,
+         2,
+         "00000407",
+         "_b"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
