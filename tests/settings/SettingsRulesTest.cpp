@@ -1,6 +1,5 @@
 #include "settings/MetronomeRules.h"
 #include "settings/PictureSetChoice.h"
-#include "settings/SoundTestSequence.h"
 
 #include <gtest/gtest.h>
 
@@ -60,14 +59,6 @@ TEST(PictureSetChoice, NothingSelectedKeepsTheSetInUse)
     EXPECT_EQ(PictureSetChoice::Chosen(names, 0, "standard"), "nacht");
     EXPECT_EQ(PictureSetChoice::Chosen(names, -1, "standard"), "standard");
     EXPECT_EQ(PictureSetChoice::Chosen(names, 2, "winter"), "winter");
-}
-
-TEST(SoundTestSequence, TwoGoodOneBadTwoGood300MsApart)
-{
-    using S = SoundTestSequence::Sound;
-    const std::vector<SoundTestSequence::Step> expected = {
-        {S::Good, 300}, {S::Good, 300}, {S::Bad, 300}, {S::Good, 300}, {S::Good, 0}};
-    EXPECT_EQ(SoundTestSequence::Steps(), expected);
 }
 
 } // namespace

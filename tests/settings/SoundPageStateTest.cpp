@@ -94,15 +94,4 @@ TEST(SoundPageState, AnUnknownTabChangesNothing)
     EXPECT_EQ(state.SoundType(), 5);
 }
 
-TEST(SoundPageState, ListsHoldTheTypesInOrder)
-{
-    EXPECT_EQ(SoundPageState::Entries(kWave),
-              (std::vector<std::string>{"Standard", "Ente", "Schreibmaschine", "Blubb"}));
-    EXPECT_EQ(SoundPageState::Entries(kSpeaker),
-              (std::vector<std::string>{"Nur Fehler", "Fehler, Tonunterbrechung", "Robot", "Piep"}));
-    EXPECT_TRUE(SoundPageState::Entries(kSilent).empty());
-    EXPECT_EQ(SoundPageState::TabLabels(),
-              (std::vector<std::string>{"WAV Datei", "Lautsprecher", "kein Klang"}));
-}
-
 } // namespace
