@@ -107,6 +107,8 @@ ExerciseEvaluation ExerciseEvaluation::Evaluate(const ExerciseRecord& record, co
     const int n = static_cast<int>(keystrokes.size());
     KeyStatistics statistics(characters);
     e.typedText.reserve(keystrokes.size());
+    for (ResultGraph* graph : {&e.errorGraph, &e.averageSpeedGraph, &e.currentSpeedGraph})
+        graph->model.Reserve(keystrokes.size());
     std::int64_t intervalSum = 0;
     int errors = 0;
     std::array<std::int32_t, kRing> ring{};

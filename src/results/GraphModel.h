@@ -13,6 +13,7 @@ class GraphModel
 {
 public:
     void AddPoint(int x, int y);
+    void Reserve(std::size_t count) { m_points.reserve(count); }
     // Raises the top of the range to the limit. `isMaximum`: values below the limit are
     // good (error rate); otherwise values above it are (speed).
     void SetLimit(int value, bool isMaximum);
