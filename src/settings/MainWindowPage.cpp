@@ -19,6 +19,8 @@ MainWindowPage::MainWindowPage(AppSettings& settings, const QImage& smallWindow,
     , m_hands(BoundBox(QString::fromUtf8("Hilfshände anzeigen"), settings.showHands))
     , m_errorDialog(BoundBox(QStringLiteral("Dialog nach Fehlanschlag zeigen"), settings.dialogAfterError))
 {
+    // The text panel is always there; the box only says so.
+    m_text->setChecked(true);
     m_text->setEnabled(false);
 
     auto* frame = new QGroupBox(QStringLiteral("Hauptfenster"), this);

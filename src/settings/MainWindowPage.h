@@ -16,7 +16,7 @@ public:
     MainWindowPage(AppSettings& settings, const QImage& smallWindow, QWidget* parent = nullptr);
 
     QCheckBox* statisticsBox() const { return m_statistics; }
-    // "Text abschreiben": the text panel is always shown, so the box is never enabled.
+    // "Text abschreiben": the text panel is always shown, so the box is ticked and never enabled.
     QCheckBox* textBox() const { return m_text; }
     QCheckBox* keyboardBox() const { return m_keyboard; }
     QCheckBox* handsBox() const { return m_hands; }
