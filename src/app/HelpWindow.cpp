@@ -1,5 +1,6 @@
 #include "app/HelpWindow.h"
 
+#include "app/HelpBrowser.h"
 #include "widgets/DialogFont.h"
 #include "widgets/DialogText.h"
 
@@ -8,10 +9,13 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeySequence>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolBar>
 
 #include <utility>
@@ -19,6 +23,28 @@
 namespace {
 
 constexpr int kProductName = 128;
+
+// The pages' own style sheet is written for web browsers; this is its look in the part of
+// CSS that Qt's rich text understands (no flex boxes, no rounded corners).
+const char* const kPageStyle = R"css(
+body { font-family: "Liberation Sans", "DejaVu Sans", Arial, sans-serif; font-size: 15px; color: #222222; }
+div[data-element="nav"] { background-color: #3a4a5c; line-height: 160%; }
+div[data-element="nav"] a { color: #ffffff; background-color: #56697f; font-weight: bold; text-decoration: none; }
+div[data-element="nav"] a[aria-current="page"] { color: #3a4a5c; background-color: #f4f4f1; }
+h1 { color: #3a4a5c; font-size: 26px; }
+h2 { color: #3a4a5c; font-size: 20px; margin-top: 18px; }
+h3 { font-size: 17px; }
+a { color: #2a5db0; }
+table { border-collapse: collapse; border: 1px solid #d6d6d0; margin-top: 6px; margin-bottom: 6px; }
+th { background-color: #eceee9; border: 1px solid #d6d6d0; padding: 4px; }
+td { border: 1px solid #d6d6d0; padding: 4px; }
+.ui, .menu { font-weight: bold; color: #2c3e50; }
+.meldung { font-style: italic; }
+code, kbd { font-family: "Liberation Mono", "DejaVu Sans Mono", monospace; }
+kbd { background-color: #eeeeea; }
+div.hinweis { background-color: #eef3f9; margin-top: 8px; margin-bottom: 8px; }
+div[data-element="footer"] { color: #666666; font-size: 13px; margin-top: 14px; }
+)css";
 
 HelpWindow::UrlOpener& Opener()
 {
@@ -43,10 +69,11 @@ HelpWindow::HelpWindow(const QString& startPage, QWidget* parent)
     setWindowTitle(DialogText::FromTable(kProductName) + QStringLiteral(" – Hilfe"));
     setObjectName(QStringLiteral("HelpWindow"));
 
-    m_browser = new QTextBrowser(this);
+    m_browser = new HelpBrowser(this);
     // Every link comes to FollowLink: pages stay here, the rest goes to the desktop.
     m_browser->setOpenLinks(false);
     m_browser->setFrameShape(QFrame::NoFrame);
+    m_browser->document()->setDefaultStyleSheet(QString::fromUtf8(kPageStyle));
     setCentralWidget(m_browser);
 
     QStyle* look = style();
@@ -87,7 +114,11 @@ HelpWindow::HelpWindow(const QString& startPage, QWidget* parent)
     });
 
     m_browser->setSource(m_startPage);
-    resize(780, 640);
+    // A comfortable reading size, but never more than the screen has room for.
+    QSize size(780, 640);
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.9);
+    resize(size);
 }
 
 HelpWindow* HelpWindow::ShowFor(QWidget* owner, const QString& startPage)

@@ -1,10 +1,12 @@
 #include "app/HelpWindow.h"
 
+#include "app/HelpBrowser.h"
 #include "widgets/QtTestEnvironment.h"
 
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -201,4 +204,46 @@ TEST_F(HelpWindowTest, TheProgramsOwnPagesOpenAndLeadToEachOther)
     window.GoHome();
     EXPECT_EQ(Shown(window), QStringLiteral("index.html"));
     EXPECT_TRUE(opened.empty());
+}
+
+TEST(HelpBrowser, SectionElementsBecomeMarkedBlocksAndTheRestStays)
+{
+    const struct
+    {
+        const char* page;
+        const char* shown;
+    } cases[] = {
+        {"<nav class=\"navigation\" aria-label=\"Inhalt\"><a href=\"a.html\">A</a></nav>",
+         "<div data-element=\"nav\" class=\"navigation\" aria-label=\"Inhalt\"><a "
+         "href=\"a.html\">A</a></div>"},
+        {"<MAIN>\n<h1>Ü</h1>\n</Main >", "<div data-element=\"MAIN\">\n<h1>Ü</h1>\n</div>"},
+        {"<footer><a href=\"x\">→</a></footer>", "<div data-element=\"footer\"><a href=\"x\">→</a></div>"},
+        // Words that only begin like a section element are left alone.
+        {"<navigation>x</navigation><mainly>", "<navigation>x</navigation><mainly>"},
+        {"<p>nav main footer</p>", "<p>nav main footer</p>"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(HelpBrowser::WithSectionsAsBlocks(QByteArray(c.page)), QByteArray(c.shown)) << c.page;
+}
+
+TEST_F(HelpWindowTest, TheNavigationBarIsABlockOfItsOwn)
+{
+    Write("bar.html", "<html><body><nav><a href=\"index.html\">Start</a></nav><main><p>Text</p></main>"
+                      "</body></html>");
+    HelpWindow window(Page("bar.html"));
+    // A bar across the page, not a background behind each word.
+    const QTextBlock bar = window.Browser()->document()->begin();
+    EXPECT_EQ(bar.text(), QStringLiteral("Start"));
+    EXPECT_TRUE(bar.blockFormat().hasProperty(QTextFormat::BackgroundBrush));
+    EXPECT_EQ(bar.next().text(), QStringLiteral("Text"));
+    EXPECT_FALSE(bar.next().blockFormat().hasProperty(QTextFormat::BackgroundBrush));
+}
+
+TEST_F(HelpWindowTest, TheWindowIsNeverLargerThanTheScreen)
+{
+    HelpWindow window(Page("index.html"));
+    const QSize room = window.screen()->availableGeometry().size();
+    EXPECT_LE(window.width(), room.width());
+    EXPECT_LE(window.height(), room.height());
+    EXPECT_GE(window.width(), std::min(600, room.width() * 8 / 10));
 }
