@@ -18,6 +18,7 @@
 #include "resources/StringTable.h"
 #include "results/LessonSelectionDialog.h"
 #include "rtf/RtfFileError.h"
+#include "settings/SettingsDialog.h"
 #include "settings/WindowPlacementStore.h"
 #include "users/LoginDialog.h"
 #include "users/UserInfoDialog.h"
@@ -37,6 +38,8 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QUrl>
+
+#include <optional>
 
 namespace {
 
@@ -88,6 +91,11 @@ CMainFrame::CMainFrame(const std::string& userName, bool isNewUser, Services ser
     m_engine->StopExercise();
     m_settings.FromLine(UserProfile::Instance().SettingsLine());
 
+    // Named children, so that the timers of an exercise can be found from outside.
+    m_displayTimer.setParent(this);
+    m_displayTimer.setObjectName(QStringLiteral("displayTimer"));
+    m_metronomeTimer.setParent(this);
+    m_metronomeTimer.setObjectName(QStringLiteral("metronomeTimer"));
     m_displayTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_displayTimer, &QTimer::timeout, this, [this] { m_engine->OnTimer(kDisplayTimer); });
     connect(&m_metronomeTimer, &QTimer::timeout, this, [this] { m_engine->OnTimer(kMetronomeTimer); });
@@ -169,6 +177,9 @@ void CMainFrame::RunCommand(int id)
         break;
     case kLessonNote:
         OnLessonNote();
+        break;
+    case kSettings:
+        OnSettings();
         break;
     case kHelpTopics:
         OnHelpTopics();
@@ -539,6 +550,30 @@ void CMainFrame::OnLessonNote()
     else
         text = StringTable::Text(146) + "\r\n" + LessonCatalog::Instance().LessonTitle(lesson);
     ShowNote(text);
+}
+
+void CMainFrame::OnSettings()
+{
+    const PictureStore& pictures = m_services.pictures;
+    std::optional<AppSettings> chosen;
+    Modal([&] {
+        SettingsDialog dialog(
+            m_settings, m_services.sounds, pictures.Picture(PictureStore::StartPicture::SmallWindow),
+            pictures.Picture(PictureStore::StartPicture::Silent), pictures.PictureSetNames(), this);
+        if (dialog.Run())
+            chosen = dialog.settings();
+        return 0;
+    });
+    if (!chosen)
+        return;
+    m_settings.CopyFrom(*chosen);
+    UserProfile& profile = UserProfile::Instance();
+    profile.SetSettingsLine(m_settings.ToLine());
+    profile.SaveUser(UserProfile::UsersFolder() + profile.Name(), false);
+    if (m_engine->State().running) {
+        RecomputeLayout();
+        m_engine->RestartMetronome();
+    }
 }
 
 void CMainFrame::OnHelpTopics()

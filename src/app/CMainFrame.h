@@ -136,6 +136,7 @@ private:
 
     void OnChooseLesson();
     void OnLessonNote();
+    void OnSettings();
     void OnHelpTopics();
     void OnSaveResults();
     void OnSaveToDiskette();
