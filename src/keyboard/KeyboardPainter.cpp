@@ -1,26 +1,17 @@
 #include "keyboard/KeyboardPainter.h"
 
 #include "keyboard/InversionScope.h"
+#include "keyboard/KeyLabels.h"
 #include "keyboard/KeyboardLayout.h"
 #include "keyboard/ViewColours.h"
-#include "keyboard/ViewText.h"
 #include "pictures/PictureBlitter.h"
 
+#include <QFontInfo>
 #include <QPainter>
 
 #include <algorithm>
 
 namespace {
-
-int Trunc(double value)
-{
-    return static_cast<int>(value);
-}
-
-QString Label(char character)
-{
-    return ViewText::ToDisplay(std::string(1, character));
-}
 
 QRect Bounds(const KeyboardKey::PixelRect& rect)
 {
@@ -95,25 +86,11 @@ void KeyboardPainter::DrawKey(const KeyboardKey& key)
     m_touched |= Bounds(rect);
     m_painter.restore();
 
-    if (key.name.empty()) {
-        return;
-    }
     const double unit = (m_layout.keyboardBottom - m_layout.keyboardTop) * 0.01;
-    const double width = key.WidthUnits() * unit;
-    const int keyHeight = Trunc(16 * unit);
-    const int n = static_cast<int>(key.name.size());
-    m_touched |= ViewText::Draw(m_painter, rect.left + Trunc(width) / (n + 4), rect.top + keyHeight / 3,
-                                key.name, ViewColours::Black());
-    if (key.shifted != 0) {
-        const QString shifted = Label(key.shifted);
-        if (QString::compare(shifted, ViewText::ToDisplay(key.name), Qt::CaseInsensitive) != 0) {
-            m_touched |= ViewText::Draw(m_painter, rect.left + Trunc(width - width / (n + 1)), rect.top,
-                                        std::string(1, key.shifted), ViewColours::Grey());
-        }
-    }
-    if (key.altgr != 0) {
-        m_touched |= ViewText::Draw(m_painter, rect.left + Trunc(width - 4 * width / (n + 9)),
-                                    rect.top + keyHeight / 3, std::string(1, key.altgr), ViewColours::Grey());
+    const QFont& font = m_painter.font();
+    const int maxPixelSize = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    for (const KeyLabels::Label& label : KeyLabels::Of(key, rect, unit, KeyPen, maxPixelSize)) {
+        m_touched |= KeyLabels::Draw(m_painter, label);
     }
 }
 

@@ -15,6 +15,8 @@
 #include <QPainter>
 #include <QTimer>
 
+#include <QtMath>
+
 #include <algorithm>
 #include <array>
 
@@ -101,15 +103,34 @@ bool KeyboardView::SetKeyboard(const std::string& name)
     return loaded;
 }
 
+void KeyboardView::SetPixelRatioForTesting(qreal ratio)
+{
+    m_pixelRatioForTesting = ratio;
+    EnsureScreen();
+}
+
+qreal KeyboardView::PixelRatio() const
+{
+    return m_pixelRatioForTesting > 0 ? m_pixelRatioForTesting : devicePixelRatioF();
+}
+
 void KeyboardView::EnsureScreen()
 {
     const QSize client = contentsRect().size().expandedTo(QSize(1, 1));
-    if (m_screen.size() == client) {
+    // The image has as many pixels as the screen shows for the client area: drawn at the
+    // client's size and stretched, text and lines would come out blurred or blocky.
+    const qreal ratio = PixelRatio();
+    const QSize pixels(qCeil(client.width() * ratio), qCeil(client.height() * ratio));
+    if (m_screenSize == client && m_screen.size() == pixels && m_screen.devicePixelRatio() == ratio) {
         return;
     }
-    m_screen = QImage(client, QImage::Format_RGB32);
+    m_screenSize = client;
+    m_screen = QImage(pixels, QImage::Format_RGB32);
     if (m_screen.isNull()) {
+        m_screenSize = QSize(1, 1);
         m_screen = QImage(1, 1, QImage::Format_RGB32);
+    } else {
+        m_screen.setDevicePixelRatio(ratio);
     }
     m_screen.fill(Qt::white);
     m_fullRepaintDue = true;
@@ -326,13 +347,13 @@ void KeyboardView::FullRepaint()
     DropMetronomeFlash();
     QPainter painter(&m_screen);
     Prepare(painter);
-    painter.fillRect(m_screen.rect(), ViewColours::White());
+    painter.fillRect(ScreenRect(), ViewColours::White());
 
-    m_panelInk = m_screen.rect();
+    m_panelInk = ScreenRect();
     if (WelcomeShown()) {
         if (m_pictures.welcome != nullptr) {
-            PictureBlitter(painter).StretchPicture(*m_pictures.welcome, 0, 0, m_screen.width(),
-                                                   m_screen.height());
+            PictureBlitter(painter).StretchPicture(*m_pictures.welcome, 0, 0, m_screenSize.width(),
+                                                   m_screenSize.height());
         }
         if (m_elapsedSeconds == 0) {
             m_elapsedSeconds = 1;
@@ -405,12 +426,17 @@ void KeyboardView::paintEvent(QPaintEvent* event)
     }
     QPainter painter(this);
     const QRect client = contentsRect();
+    const qreal ratio = m_screen.devicePixelRatio();
+    // The band is counted in the image's own rows.
+    const int bandRows = std::max(1, static_cast<int>(kCopyBand / ratio));
     for (const QRect& rect : event->region()) {
-        const QRect source = rect.translated(-client.topLeft()) & m_screen.rect();
-        for (int top = source.top(); top <= source.bottom(); top += kCopyBand) {
+        const QRect source = rect.translated(-client.topLeft()) & ScreenRect();
+        for (int top = source.top(); top <= source.bottom(); top += bandRows) {
             const QRect band(source.left(), top, source.width(),
-                             std::min(kCopyBand, source.bottom() + 1 - top));
-            painter.drawImage(band.topLeft() + client.topLeft(), m_screen, band);
+                             std::min(bandRows, source.bottom() + 1 - top));
+            const QRectF pixels(band.x() * ratio, band.y() * ratio, band.width() * ratio,
+                                band.height() * ratio);
+            painter.drawImage(QPointF(band.topLeft() + client.topLeft()), m_screen, pixels);
         }
     }
     // The sunken edge only when the paint reaches it; drawn clipped it costs more than

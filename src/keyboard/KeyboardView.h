@@ -88,8 +88,11 @@ public:
     // The full repaint at once, into the screen image.
     void PaintAll();
 
-    // The view's screen: what the client area shows.
+    // The view's screen: what the client area shows, at the screen's device pixel ratio
+    // (its size in device pixels, drawn on in the client area's coordinates).
     const QImage& Screen() const { return m_screen; }
+    // Draws at this device pixel ratio instead of the screen's; 0 follows the screen (tests).
+    void SetPixelRatioForTesting(qreal ratio);
     const ViewLayout& Layout() const { return m_layout; }
     const ViewState& State() const { return m_state; }
     const QFont& TextFont() const { return m_font; }
@@ -108,6 +111,9 @@ protected:
 
 private:
     void EnsureScreen();
+    qreal PixelRatio() const;
+    // The screen image in the client area's coordinates.
+    QRect ScreenRect() const { return QRect(QPoint(0, 0), m_screenSize); }
     void Prepare(QPainter& painter) const;
     void FullRepaint();
     void Flush(const QRect& rect);
@@ -132,6 +138,8 @@ private:
     SoundPlayer m_welcomeSound;
 
     QImage m_screen;
+    QSize m_screenSize;
+    qreal m_pixelRatioForTesting = 0;
     bool m_fullRepaintDue = true;
     bool m_welcomeSoundDue = false;
 
