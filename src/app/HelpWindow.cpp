@@ -18,6 +18,7 @@
 #include <QTextDocument>
 #include <QToolBar>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -107,6 +108,7 @@ HelpWindow::HelpWindow(const QString& startPage, QWidget* parent)
     connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
+    statusBar();
     // Where a link leads, before it is clicked: web and mail links leave the program.
     connect(m_browser, qOverload<const QUrl&>(&QTextBrowser::highlighted), this, [this](const QUrl& link) {
         const QUrl target = m_browser->source().resolved(link);
@@ -127,13 +129,32 @@ HelpWindow* HelpWindow::ShowFor(QWidget* owner, const QString& startPage)
         return nullptr;
     HelpWindow* window =
         owner ? owner->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
-    if (!window)
+    if (!window) {
         window = new HelpWindow(startPage, owner);
+        if (owner)
+            window->PlaceBeside(owner->window());
+    }
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();
     return window;
+}
+
+void HelpWindow::PlaceBeside(const QWidget* other)
+{
+    // Right of the other window, so that both can be read; shifted back onto the screen
+    // where there is no room, then rather over the other window than off the screen.
+    const QScreen* screen = other->screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QRect beside = other->frameGeometry();
+    // This window is not shown yet; its frame will be as wide as the other's.
+    const QSize outer = size() + beside.size() - other->size();
+    const int x = std::max(room.left(), std::min(beside.right() + 8, room.right() + 1 - outer.width()));
+    const int y = std::max(room.top(), std::min(beside.top(), room.bottom() + 1 - outer.height()));
+    move(x, y);
 }
 
 QString HelpWindow::MissingHelpText(const QString& startPage)

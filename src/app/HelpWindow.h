@@ -45,6 +45,8 @@ public:
     void GoHome();
 
 private:
+    void PlaceBeside(const QWidget* other);
+
     QTextBrowser* m_browser;
     QAction* m_back;
     QAction* m_forward;

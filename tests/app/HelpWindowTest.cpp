@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -246,4 +247,30 @@ TEST_F(HelpWindowTest, TheWindowIsNeverLargerThanTheScreen)
     EXPECT_LE(window.width(), room.width());
     EXPECT_LE(window.height(), room.height());
     EXPECT_GE(window.width(), std::min(600, room.width() * 8 / 10));
+}
+
+TEST_F(HelpWindowTest, ANewWindowStandsBesideItsOwnerAndOnTheScreen)
+{
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    const struct
+    {
+        QRect owner;
+        bool roomBeside;
+    } cases[] = {
+        {QRect(room.left(), room.top(), 60, 60), true},
+        {QRect(room.right() - 160, room.bottom() - 120, 150, 100), false},
+    };
+    for (const auto& c : cases) {
+        QWidget owner;
+        owner.setGeometry(c.owner);
+        owner.show();
+        HelpWindow* window = HelpWindow::ShowFor(&owner, Page("index.html"));
+        ASSERT_NE(window, nullptr);
+        const QRect placed = window->frameGeometry();
+        EXPECT_TRUE(room.contains(placed))
+            << placed.x() << "," << placed.y() << " " << placed.width() << "x" << placed.height();
+        if (c.roomBeside) {
+            EXPECT_GT(placed.left(), owner.frameGeometry().right());
+        }
+    }
 }
