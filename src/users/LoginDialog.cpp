@@ -367,6 +367,9 @@ void LoginDialog::OnContinue()
     if (profile.LoadUser(name, m_fromDiskette)) {
         if (!profile.CheckPassword(ToLogic(m_password->text()))) {
             ShowInformation(kWrongPassword);
+            // The next try replaces the wrong password instead of adding to it.
+            m_password->selectAll();
+            m_password->setFocus();
             return;
         }
         // Only the owner's password lets the diskette's files replace the local ones; a

@@ -120,6 +120,28 @@ TEST_F(LoginDialogTest, OldPlainPasswordLogsInAfterAWrongOneAndIsHashed)
     EXPECT_TRUE(profile.IsDirty());
 }
 
+TEST_F(LoginDialogTest, AfterAWrongPasswordTypingReplacesIt)
+{
+    WritePlainUser("Anna", "geheim");
+    LoginDialog dialog;
+    const int result = RunModal(dialog, [&] {
+        QLineEdit* password = Edit(dialog, LoginDialog::kPasswordId);
+        password->setFocus();
+        QTest::keyClicks(password, QStringLiteral("falsch"));
+        InformationBox::SetNextAnswer(InformationBox::kContinueId);
+        QTest::keyClick(password, Qt::Key_Return);
+        EXPECT_EQ(dialog.focusWidget(), password);
+        EXPECT_EQ(password->selectedText(), QStringLiteral("falsch"));
+        QTest::keyClicks(dialog.focusWidget(), QStringLiteral("geheim"));
+        InformationBox::SetNextAnswer(InformationBox::kContinueId); // should it be wrong again
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+        if (dialog.isVisible())
+            dialog.reject();
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(dialog.ShownMessages(), Messages{113});
+}
+
 TEST_F(LoginDialogTest, NewAccountNeedsFourCharactersTypedTwice)
 {
     WritePlainUser("Anna", "geheim");
