@@ -2,6 +2,7 @@
 
 #include "app/InformationBox.h"
 #include "resources/ProgramPaths.h"
+#include "settings/AppSettings.h"
 #include "users/DisketteFolder.h"
 #include "users/UserProfile.h"
 #include "widgets/DialogFont.h"
@@ -391,6 +392,8 @@ void LoginDialog::OnContinue()
         // Without a stored password there is no account; the hash only fails without memory.
         if (!profile.SetPassword(password))
             return;
+        // Stored from the start, whichever way the program goes on with the new account.
+        profile.SetSettingsLine(AppSettings().ToLine());
         profile.AddUserName(profile.Name());
         accept();
     } else if (password.size() < kMinPasswordLength) {

@@ -3,6 +3,7 @@
 #include "../widgets/QtTestEnvironment.h"
 #include "app/ProgramIcon.h"
 #include "results/LessonSelectionDialog.h"
+#include "users/LoginDialog.h"
 #include "users/UserInfoDialog.h"
 #include "wizard/CFirstTimeWizard.h"
 #include "wizard/LessonEndDialog.h"
@@ -174,6 +175,23 @@ TEST_F(MainFrameFixture, ANewUserWhoCancelsTheWizardStillGetsACourse)
     EXPECT_EQ(profile.KeyboardId(), "00000407");
     EXPECT_EQ(profile.LessonSet(), "_a");
     EXPECT_GT(LessonCatalog::Instance().LessonCount(), 40);
+}
+
+TEST_F(MainFrameFixture, AnAccountCreatedAtAChangeOfUserStartsWithTheDefaultOptions)
+{
+    CreateUser(); // Anna's options differ from the defaults
+    CMainFrame& frame = Frame();
+    LessonSelectionDialog::SetNextAnswer({{}, LessonSelectionDialog::kCancel});
+    frame.Start();
+    LoginDialog::SetNextAnswer(QStringLiteral("Bert"), QStringLiteral("abcd"), QStringLiteral("abcd"));
+    UserInfoDialog::SetNextAnswer(false);
+    CFirstTimeWizard::Answer cancel;
+    cancel.finish = false;
+    CFirstTimeWizard::SetNextAnswer(cancel);
+    frame.RunCommand(CMainFrame::kChangeUser);
+    LoginDialog::ClearNextAnswers();
+    EXPECT_EQ(UserProfile::Instance().Name(), "Bert");
+    EXPECT_EQ(UserProfile::Instance().SettingsLine(), AppSettings().ToLine());
 }
 
 TEST(ProgramIcon, HasEverySizeWithADarkEdgeAndALightFace)

@@ -1,5 +1,6 @@
 #include "UserDialogTestFolder.h"
 #include "app/ModalRun.h"
+#include "settings/AppSettings.h"
 #include "widgets/DialogFont.h"
 #include "widgets/QtTestEnvironment.h"
 
@@ -165,6 +166,7 @@ TEST_F(LoginDialogTest, NewAccountNeedsFourCharactersTypedTwice)
     UserProfile& profile = UserProfile::Instance();
     EXPECT_EQ(profile.Name(), "Neu");
     EXPECT_TRUE(profile.KeyboardId().empty());
+    EXPECT_EQ(profile.SettingsLine(), AppSettings().ToLine());
     EXPECT_EQ(profile.ProgressCount(), 0);
     EXPECT_TRUE(profile.IsDirty());
     EXPECT_EQ(profile.UserNames().back(), "Neu");
