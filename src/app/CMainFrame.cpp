@@ -432,9 +432,15 @@ bool CMainFrame::ApplyUserKeyboard()
     LessonCatalog::Instance().ReloadLessons();
     if (name.size() > 3 && !m_services.layouts.ActivateLayout(name))
         ProgramMessage::ShowFromTable(this, 502);
-    if (!m_services.pictures.LoadPictureSet(m_settings.pictureSet)) {
-        Q_EMIT QuitRequested(3);
+    const std::string pictureSet = m_settings.pictureSet;
+    if (!m_services.pictures.LoadPictureSetOrStandard(m_settings.pictureSet)) {
+        Q_EMIT QuitRequested(PictureStore::kMissingSetExitCode);
         return false;
+    }
+    if (m_settings.pictureSet != pictureSet) {
+        // Stored, so that the next login does not meet the missing set again.
+        profile.SetSettingsLine(m_settings.ToLine());
+        ShowMessageText(PictureStore::FallbackMessage(pictureSet));
     }
     m_view->Invalidate();
     return true;
@@ -442,9 +448,14 @@ bool CMainFrame::ApplyUserKeyboard()
 
 QRect CMainFrame::ComputeMainLayout()
 {
-    if (!m_services.pictures.LoadPictureSet(m_settings.pictureSet)) {
-        Q_EMIT QuitRequested(3);
+    const std::string pictureSet = m_settings.pictureSet;
+    if (!m_services.pictures.LoadPictureSetOrStandard(m_settings.pictureSet)) {
+        Q_EMIT QuitRequested(PictureStore::kMissingSetExitCode);
         return geometry();
+    }
+    if (m_settings.pictureSet != pictureSet) {
+        UserProfile::Instance().SetSettingsLine(m_settings.ToLine());
+        ShowMessageText(PictureStore::FallbackMessage(pictureSet));
     }
     const int viewHeight = m_view->ComputeLayout(m_settings.showStatistics != 0, m_settings.showKeyboard != 0,
                                                  m_settings.showHands != 0);

@@ -63,6 +63,11 @@ bool PictureStore::LoadPictureSet(const std::string& name)
     if (!m_loadedSetName.empty() && SameSetName(name, m_loadedSetName)) {
         return true;
     }
+    return ReadPictureSet(name);
+}
+
+bool PictureStore::ReadPictureSet(const std::string& name)
+{
     const std::string folder = std::string(kPicturesFolder) + '/' + TextCodec::ToUtf8(name);
     for (int i = 0; i < kSetPictureCount; ++i) {
         QImage& picture = m_setPictures[static_cast<std::size_t>(i)];
@@ -73,6 +78,29 @@ bool PictureStore::LoadPictureSet(const std::string& name)
     }
     m_loadedSetName = name;
     return true;
+}
+
+bool PictureStore::LoadPictureSetOrStandard(std::string& name)
+{
+    if (LoadPictureSet(name)) {
+        return true;
+    }
+    if (name == kStandardSetName) {
+        return false;
+    }
+    // The failed set has replaced some pictures already, while the loaded name may still
+    // be "standard": the standard set must be read again, not taken as loaded.
+    if (!ReadPictureSet(kStandardSetName)) {
+        return false;
+    }
+    name = kStandardSetName;
+    return true;
+}
+
+QString PictureStore::FallbackMessage(const std::string& name)
+{
+    return QStringLiteral("Die Hintergrundgrafik „%1“ konnte nicht geladen werden. Es wird „%2“ verwendet.")
+        .arg(ProgramText::ToQString(name), QString::fromLatin1(kStandardSetName));
 }
 
 const QImage& PictureStore::Picture(StartPicture slot) const

@@ -3,6 +3,7 @@
 #include "pictures/FrameStripPainter.h"
 
 #include <QImage>
+#include <QString>
 
 #include <array>
 #include <functional>
@@ -41,8 +42,11 @@ public:
     };
     static constexpr int kSetPictureCount = 11;
 
-    // The program ends with this code when the user's picture set cannot be loaded.
+    // The program ends with this code when neither the user's picture set nor the
+    // standard set can be loaded.
     static constexpr int kMissingSetExitCode = 3;
+    // The set every installation has; the welcome screen shows it.
+    static constexpr const char* kStandardSetName = "standard";
 
     // Loads `path` into `picture`; false, with `picture` null, on failure.
     using Loader = std::function<bool(const std::string& path, QImage& picture)>;
@@ -61,6 +65,12 @@ public:
     // null, the later slots keep the old set's pictures and the loaded name stays. An
     // empty name or one that leaves the pictures folder fails without loading anything.
     bool LoadPictureSet(const std::string& name);
+    // Loads the set `name`; when it cannot be loaded, reloads "standard" in its place and
+    // sets `name` to it, so that a damaged or outdated setting cannot keep the program
+    // from starting. False when "standard" cannot be loaded either.
+    bool LoadPictureSetOrStandard(std::string& name);
+    // What the user is told when the set `name` was replaced by "standard".
+    static QString FallbackMessage(const std::string& name);
 
     const QImage& Picture(StartPicture slot) const;
     const QImage& Picture(SetPicture slot) const;
@@ -82,6 +92,8 @@ public:
 
 private:
     void FindPictureSets();
+    // The loading of LoadPictureSet, whatever set is loaded now.
+    bool ReadPictureSet(const std::string& name);
 
     Loader m_loader;
     std::array<QImage, kStartPictureCount> m_startPictures;

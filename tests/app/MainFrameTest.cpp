@@ -2,6 +2,8 @@
 
 #include "../widgets/QtTestEnvironment.h"
 #include "app/ProgramIcon.h"
+#include "app/ProgramMessage.h"
+#include "pictures/PictureLoader.h"
 #include "results/LessonSelectionDialog.h"
 #include "users/LoginDialog.h"
 #include "users/UserInfoDialog.h"
@@ -192,6 +194,51 @@ TEST_F(MainFrameFixture, AnAccountCreatedAtAChangeOfUserStartsWithTheDefaultOpti
     LoginDialog::ClearNextAnswers();
     EXPECT_EQ(UserProfile::Instance().Name(), "Bert");
     EXPECT_EQ(UserProfile::Instance().SettingsLine(), AppSettings().ToLine());
+}
+
+TEST_F(MainFrameFixture, AMissingPictureSetGivesWayToStandardAndOnlyBothMissingEndTheProgram)
+{
+    for (const bool standardThere : {true, false}) {
+        SCOPED_TRACE(standardThere ? "standard there" : "standard missing too");
+        UserProfile::ResetInstance();
+        CreateUser();
+        AppSettings damaged;
+        damaged.pictureSet = "weg";
+        UserProfile::Instance().SetSettingsLine(damaged.ToLine());
+        PictureStore pictures([&](const std::string& path, QImage& picture) {
+            if (path.find("/weg/") != std::string::npos ||
+                (!standardThere && path.find("/standard/") != std::string::npos))
+                return false;
+            PictureLoadFailure failure;
+            return PictureLoader::LoadSilently(path, picture, failure);
+        });
+        ASSERT_TRUE(pictures.LoadStartPictures());
+        QStringList messages;
+        ProgramMessage::SetObserverForTesting([&](const QString& text) { messages << text; });
+        int quitCode = 0;
+        CMainFrame frame("Anna", false, CMainFrame::Services{pictures, m_layouts, m_sounds, m_clock});
+        QObject::connect(&frame, &CMainFrame::QuitRequested, [&](int code) { quitCode = code; });
+        LessonSelectionDialog::SetNextAnswer({{}, LessonSelectionDialog::kCancel});
+        frame.Start();
+        LessonSelectionDialog::ClearNextAnswer();
+
+        EXPECT_EQ(quitCode, standardThere ? 0 : PictureStore::kMissingSetExitCode);
+        EXPECT_EQ(messages,
+                  standardThere ? QStringList{PictureStore::FallbackMessage("weg")} : QStringList());
+        if (standardThere) {
+            // Kept, so that the next login does not meet the same set again.
+            EXPECT_EQ(frame.Settings().pictureSet, "standard");
+            EXPECT_EQ(UserProfile::Instance().SettingsLine(), frame.Settings().ToLine());
+            EXPECT_EQ(pictures.LoadedSetName(), "standard");
+            // A set chosen later that cannot be loaded is met with the same.
+            frame.Settings().pictureSet = "weg";
+            frame.ComputeMainLayout();
+            EXPECT_EQ(messages.size(), 2);
+            EXPECT_EQ(frame.Settings().pictureSet, "standard");
+            EXPECT_EQ(quitCode, 0);
+        }
+        ProgramMessage::SetObserverForTesting({});
+    }
 }
 
 TEST(ProgramIcon, HasEverySizeWithADarkEdgeAndALightFace)

@@ -146,6 +146,51 @@ TEST(PictureStoreTest, FailedSetKeepsTheNewPicturesSoFarAndTheOldName)
     EXPECT_EQ(store.LoadedSetName(), "nacht");
 }
 
+TEST(PictureStoreTest, ASetThatCannotBeLoadedGivesWayToAFreshStandardSet)
+{
+    struct Case
+    {
+        const char* name;
+        bool standardThere;
+        bool loads;
+        const char* nameAfter;
+    };
+    const Case cases[] = {
+        {"nacht", true, true, "nacht"},   {"weg", true, true, "standard"}, // no such folder
+        {"halb", true, true, "standard"}, // Movie3.jpg missing, after five pictures replaced
+        {"..", true, true, "standard"},   // a damaged settings line
+        {"weg", false, false, "weg"},     // nothing left to show: the program must end
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PictureTestFolder folder;
+        folder.AddPictureSet(QStringLiteral("standard"), kStandardSize);
+        folder.AddPictureSet(QStringLiteral("nacht"), kNightSize);
+        folder.AddPictureSet(QStringLiteral("halb"), kNightSize);
+        folder.Remove(QStringLiteral("halb/Movie3.jpg"));
+        RecordingLoader loader;
+        PictureStore store(loader.Loader());
+        ASSERT_TRUE(store.LoadPictureSet("standard")); // as the welcome screen leaves it
+        if (!c.standardThere) {
+            folder.Remove(QStringLiteral("standard/HandsBG.jpg"));
+        }
+
+        std::string name = c.name;
+        EXPECT_EQ(store.LoadPictureSetOrStandard(name), c.loads);
+        EXPECT_EQ(name, c.nameAfter);
+        if (c.loads) {
+            EXPECT_EQ(store.LoadedSetName(), name);
+            const QSize size = name == "nacht" ? kNightSize : kStandardSize;
+            for (int slot = 0; slot < PictureStore::kSetPictureCount; ++slot) {
+                EXPECT_EQ(store.Picture(static_cast<SetPicture>(slot)).size(), size) << slot;
+            }
+        }
+    }
+    EXPECT_EQ(PictureStore::FallbackMessage(TextCodec::FromUtf8("Größe")),
+              QStringLiteral("Die Hintergrundgrafik „Größe“ konnte nicht geladen werden. Es wird „standard“ "
+                             "verwendet."));
+}
+
 TEST(PictureStoreTest, NamesOutsideThePicturesFolderFailWithoutLoading)
 {
     PictureTestFolder folder;
