@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 
 namespace {
 
@@ -47,6 +48,16 @@ void DrawBars(QPainter& painter)
     painter.drawRoundedRect(QRectF(9.2, 3.0, 2.8, 10.0), 1.0, 1.0);
 }
 
+// `up`: the point at the top.
+void DrawTriangle(QPainter& painter, bool up)
+{
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kDark);
+    const double tip = up ? 5.0 : 11.0;
+    const double base = up ? 10.5 : 5.5;
+    painter.drawPolygon(QPolygonF({QPointF(8.0, tip), QPointF(11.0, base), QPointF(5.0, base)}));
+}
+
 } // namespace
 
 QPixmap ProgressIcons::Image(int icon)
@@ -73,6 +84,13 @@ QPixmap ProgressIcons::Image(int icon)
         break;
     case kNoResult:
         DrawBars(painter);
+        break;
+    case kSortUp:
+    case kSortDown:
+        DrawTriangle(painter, icon == kSortUp);
+        break;
+    case kPlainBox:
+        // Only the heading's own face: it keeps the heading's text where a mark would push it.
         break;
     default:
         break;
