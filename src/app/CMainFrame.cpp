@@ -600,12 +600,8 @@ void CMainFrame::OnHelpTopics()
 
 void CMainFrame::OnSaveResults()
 {
-    const QString path = Modal([&] {
-        return QFileDialog::getSaveFileName(this, DialogText::FromTable(128), QStringLiteral("*.stat"),
-                                            DialogText::FileFilter(115));
-    });
-    if (!path.isEmpty())
-        ExerciseRecord::Instance().SaveStatistics(path.toStdString());
+    // The same saving as the lesson-end dialog's, which says when it fails.
+    Modal([&] { return StatisticsFileSaver(this).Run(); });
 }
 
 void CMainFrame::OnSaveToDiskette()

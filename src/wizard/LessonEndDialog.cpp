@@ -1,16 +1,12 @@
 #include "wizard/LessonEndDialog.h"
 
-#include "exercise/ExerciseRecord.h"
 #include "widgets/DialogFont.h"
 #include "widgets/DialogText.h"
+#include "wizard/StatisticsFileSaver.h"
 
-#include <QFile>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
 #include <QVBoxLayout>
@@ -29,13 +25,9 @@ const char* const kSameLessonText = "Gleiche Lektion";
 const char* const kEndText = "Ende";
 const char* const kSaveText = "Auswertung speichern";
 
-const char* const kSaveFailedText = "Die Auswertung konnte nicht unter „%1“ gespeichert werden.";
-
 constexpr int kLessonEndTextId = 108;
 constexpr int kGoOnTextId = 109;
 constexpr int kNotPassedTextId = 110;
-constexpr int kStatisticsFilterId = 115;
-constexpr int kProductNameId = 128;
 constexpr int kSameFileTextId = 188;
 constexpr int kTextDoneTextId = 189;
 constexpr int kChoiceTextId = 190;
@@ -66,23 +58,6 @@ QLabel* MakeLine(QWidget* parent)
     return line;
 }
 
-// A name typed without an extension gets ".stat".
-QString WithStatisticsExtension(QString path)
-{
-    if (!QFileInfo(path).suffix().isEmpty())
-        return path;
-    if (!path.endsWith(QLatin1Char('.')))
-        path += QLatin1Char('.');
-    return path + QStringLiteral("stat");
-}
-
-QString ChooseWithFileDialog(QWidget* parent, const QString& initialName, const QString& filter)
-{
-    // Saving again under a name replaces the file without asking.
-    return QFileDialog::getSaveFileName(parent, Utf8(kSaveText), initialName, filter, nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
-}
-
 } // namespace
 
 void LessonEndDialog::SetNextAnswer(int button)
@@ -106,7 +81,6 @@ LessonEndDialog::LessonEndDialog(const std::string& userName, bool passed, int l
     , m_userName(userName)
     , m_offersNextLesson(passed && lessonNumber != kFreeTextLessonNumber)
     , m_showResults(std::move(showResults))
-    , m_chooseSaveFile(ChooseWithFileDialog)
     , m_firstLine(MakeLine(this))
     , m_secondLine(MakeLine(this))
     , m_results(MakeButton(kResultsText, this))
@@ -166,15 +140,19 @@ LessonEndDialog::LessonEndDialog(const std::string& userName, bool passed, int l
     m_nextLesson->setVisible(m_offersNextLesson);
     m_results->setEnabled(static_cast<bool>(m_showResults));
 
+    DefaultButton()->setDefault(true);
+    DefaultButton()->setFocus();
+}
+
+QPushButton* LessonEndDialog::DefaultButton() const
+{
     // Without "Nächste Lektion", Enter repeats the lesson, as closing the dialog would.
-    QPushButton* defaultButton = m_offersNextLesson ? m_nextLesson : m_sameLesson;
-    defaultButton->setDefault(true);
-    defaultButton->setFocus();
+    return m_offersNextLesson ? m_nextLesson : m_sameLesson;
 }
 
 void LessonEndDialog::SetSaveFileChooser(SaveFileChooser chooser)
 {
-    m_chooseSaveFile = chooser ? std::move(chooser) : SaveFileChooser(ChooseWithFileDialog);
+    m_chooseSaveFile = std::move(chooser);
 }
 
 int LessonEndDialog::exec()
@@ -229,13 +207,9 @@ void LessonEndDialog::OnEnd()
 
 void LessonEndDialog::OnSave()
 {
-    const QString chosen =
-        m_chooseSaveFile(this, QStringLiteral("*.stat"), DialogText::FileFilter(kStatisticsFilterId));
-    if (chosen.isEmpty())
-        return;
-    const QString path = WithStatisticsExtension(chosen);
-    if (!ExerciseRecord::Instance().SaveStatistics(QFile::encodeName(path).toStdString()))
-        ShowSaveFailure(path);
+    StatisticsFileSaver(this, m_chooseSaveFile).Run();
+    // Enter goes on with the lesson again, instead of asking for another file name.
+    DefaultButton()->setFocus();
 }
 
 void LessonEndDialog::FinishWith(int button)
@@ -247,12 +221,4 @@ void LessonEndDialog::FinishWith(int button)
     } else {
         reject();
     }
-}
-
-void LessonEndDialog::ShowSaveFailure(const QString& path)
-{
-    QMessageBox box(QMessageBox::Warning, DialogText::FromTable(kProductNameId),
-                    Utf8(kSaveFailedText).arg(path), QMessageBox::Ok, this);
-    box.setDefaultButton(QMessageBox::Ok);
-    box.exec();
 }

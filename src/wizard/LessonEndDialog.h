@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exercise/ExerciseHost.h"
+#include "wizard/StatisticsFileSaver.h"
 
 #include <QDialog>
 #include <QString>
@@ -33,10 +34,8 @@ public:
 
     // Opens the results dialog for a user over the current exercise record, modal to `parent`.
     using ShowResults = std::function<void(const std::string& userName, QWidget* parent)>;
-    // Asks for the name to save under, with the file name field preset to `initialName` and
-    // the file-dialog filter `filter`; an empty name means cancelled.
-    using SaveFileChooser =
-        std::function<QString(QWidget* parent, const QString& initialName, const QString& filter)>;
+    // Asks for the name to save under (see StatisticsFileSaver).
+    using SaveFileChooser = StatisticsFileSaver::FileChooser;
 
     // The button the next exec() presses instead of waiting for a person: kNextLessonId,
     // kSameLessonId (which also stands for Escape and the close box) or kEndId. A button the
@@ -51,7 +50,7 @@ public:
     LessonEndDialog(const std::string& userName, bool passed, int lessonNumber, ShowResults showResults = {},
                     QWidget* parent = nullptr);
 
-    // Replaces the save-file dialog (tests).
+    // Replaces the save-file dialog (tests); an empty chooser restores it.
     void SetSaveFileChooser(SaveFileChooser chooser);
 
     int exec() override;
@@ -72,7 +71,7 @@ private:
     void OnEnd();
     void OnSave();
     void FinishWith(int button);
-    void ShowSaveFailure(const QString& path);
+    QPushButton* DefaultButton() const;
 
     std::string m_userName;
     bool m_offersNextLesson;

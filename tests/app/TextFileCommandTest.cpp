@@ -4,6 +4,7 @@
 #include "app/ProgramMessage.h"
 #include "resources/StringTable.h"
 #include "results/LessonSelectionDialog.h"
+#include "wizard/StatisticsFileSaver.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -209,4 +210,30 @@ TEST_F(TextFileTest, DroppedStatisticsFilesLoadOneAfterAnotherUntilOneFails)
 
     Drop({good, damaged, damaged});
     EXPECT_EQ(messages, QStringList{Text(506)});
+}
+
+TEST_F(TextFileTest, SaveResultsKeepsNoPatternAsAFileAndSaysWhenSavingFails)
+{
+    CMainFrame& frame = StartedFrame(true);
+    Type("a");
+    const QString failing = m_dir.filePath(QStringLiteral("fehlt/lektion.stat"));
+    QStringList answers{failing, m_dir.filePath(QStringLiteral("lektion")), {}};
+    QStringList initialNames;
+    StatisticsFileSaver::SetChooserForTesting([&](QWidget*, const QString& initialName, const QString&) {
+        initialNames << initialName;
+        return answers.isEmpty() ? initialName : answers.takeLast();
+    });
+    for (int i = 0; i < 4; ++i)
+        frame.RunCommand(CMainFrame::kSaveResults);
+    StatisticsFileSaver::SetChooserForTesting({});
+
+    ExerciseRecord saved;
+    EXPECT_TRUE(saved.LoadStatistics(m_dir.filePath(QStringLiteral("lektion.stat")).toStdString()));
+    EXPECT_EQ(saved.EntryCount(), 1);
+    EXPECT_FALSE(QFile::exists(m_dir.filePath(QStringLiteral("*.stat"))));
+    EXPECT_EQ(initialNames.last(), m_dir.filePath(QStringLiteral("*.stat")));
+    EXPECT_EQ(messages,
+              QStringList{
+                  QStringLiteral("Die Auswertung konnte nicht unter „%1“ gespeichert werden.").arg(failing)});
+    EXPECT_EQ(frame.Engine().State().running, 1);
 }

@@ -4,11 +4,14 @@
 #include "resources/TextCodec.h"
 #include "widgets/DialogFont.h"
 #include "wizard/LessonEndDialog.h"
+#include "wizard/StatisticsFileSaver.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -84,6 +87,7 @@ protected:
     void SetUp() override
     {
         LessonEndDialog::ClearNextAnswer();
+        StatisticsFileSaver::SetChooserForTesting({}); // forgets the last folder too
         ExerciseRecord::ResetForTesting();
         std::string pattern = (std::filesystem::temp_directory_path() / "tippwerk-lessonend-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
@@ -270,10 +274,12 @@ TEST_F(LessonEndDialogTest, SaveWritesALoadableStatisticsFileAndStaysOpen)
 
     std::vector<QString> answers{InFolder("lektion5"), {}, InFolder("lektion5.stat"), InFolder("notiz.txt")};
     std::map<QString, QString> asked;
+    QStringList initialNames;
     QWidget* askedOver = nullptr;
     LessonEndDialog dialog("Anna", true, 5);
     dialog.SetSaveFileChooser([&](QWidget* parent, const QString& initialName, const QString& filter) {
         askedOver = parent;
+        initialNames << initialName;
         asked[QStringLiteral("name")] = initialName;
         asked[QStringLiteral("filter")] = filter;
         QString answer = answers.front();
@@ -317,7 +323,10 @@ TEST_F(LessonEndDialogTest, SaveWritesALoadableStatisticsFileAndStaysOpen)
               kSame);
     EXPECT_TRUE(answers.empty());
     EXPECT_EQ(askedOver, &dialog);
-    EXPECT_EQ(asked[QStringLiteral("name")], QStringLiteral("*.stat"));
+    // First the documents folder, then the folder last saved to.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    EXPECT_EQ(initialNames.first(), QDir(documents).filePath(QStringLiteral("*.stat")));
+    EXPECT_EQ(asked[QStringLiteral("name")], InFolder("*.stat"));
     EXPECT_EQ(asked[QStringLiteral("filter")], QStringLiteral("Auswertung (*.stat)"));
 }
 
@@ -347,4 +356,31 @@ TEST_F(LessonEndDialogTest, FailedSaveSaysSoAndKeepsTheDialogOpen)
     EXPECT_EQ(caption, QStringLiteral("Tippwerk"));
     EXPECT_TRUE(text.contains(path)) << text.toStdString();
     EXPECT_FALSE(std::filesystem::exists(m_folder / "fehlt"));
+}
+
+TEST_F(LessonEndDialogTest, ThePresetPatternSavesNothingAndEnterGoesOnAfterSaving)
+{
+    for (const bool passed : {true, false}) {
+        SCOPED_TRACE(passed ? "passed" : "failed");
+        // Enter on the preset "*.stat" hands back the pattern itself; then a real name.
+        QStringList answers{{}, InFolder("lektion")};
+        LessonEndDialog dialog("Anna", passed, 4);
+        dialog.SetSaveFileChooser([&](QWidget*, const QString& initialName, const QString&) {
+            return answers.isEmpty() ? initialName : answers.takeLast();
+        });
+        QPushButton* goOn =
+            Button(dialog, passed ? LessonEndDialog::kNextLessonId : LessonEndDialog::kSameLessonId);
+        EXPECT_EQ(Run(dialog,
+                      [&] {
+                          for (int i = 0; i < 3; ++i) {
+                              QTest::mouseClick(Button(dialog, LessonEndDialog::kSaveId), Qt::LeftButton);
+                              EXPECT_EQ(dialog.focusWidget(), goOn) << i;
+                          }
+                          QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+                      }),
+                  passed ? kNext : kSame);
+        EXPECT_TRUE(std::filesystem::exists(m_folder / "lektion.stat"));
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder), {}), 1);
+        std::filesystem::remove(m_folder / "lektion.stat");
+    }
 }
