@@ -14,6 +14,8 @@
 #include "exercise/ExerciseEngine.h"
 #include "exercise/ExerciseRecord.h"
 #include "exercise/LessonCatalog.h"
+#include "exercise/RemarkRandom.h"
+#include "exercise/RemarkTables.h"
 #include "feedback/SoundFeedback.h"
 #include "keyboard/KeyboardLayoutSwitcher.h"
 #include "keyboard/KeyboardView.h"
@@ -268,8 +270,10 @@ int main(int argc, char** argv)
     AcceptingLayouts layouts;
     SoundFeedback sounds;
     ManualClock clock;
+    RemarkTables remarks;
+    RemarkRandom random(1);
     CMainFrame frame(UserProfile::Instance().Name(), false,
-                     CMainFrame::Services{pictures, layouts, sounds, clock});
+                     CMainFrame::Services{pictures, layouts, sounds, clock, remarks, random});
     frame.resize(1920, 1080);
     frame.show();
     LessonSelectionDialog::SetNextAnswer({{}, LessonSelectionDialog::kCancel});

@@ -11,12 +11,15 @@
 #include "exercise/ExerciseEngine.h"
 #include "exercise/ExerciseRecord.h"
 #include "exercise/LessonCatalog.h"
+#include "exercise/RemarkRandom.h"
+#include "exercise/TypeableCharacters.h"
 #include "feedback/SoundFeedback.h"
 #include "keyboard/KeyboardLayoutSwitcher.h"
 #include "keyboard/KeyboardView.h"
 #include "resources/ProgramPaths.h"
 #include "resources/StringTable.h"
 #include "results/LessonSelectionDialog.h"
+#include "results/ResultsDialog.h"
 #include "rtf/RtfFileError.h"
 #include "settings/SettingsDialog.h"
 #include "settings/WindowPlacementStore.h"
@@ -31,6 +34,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -64,6 +68,11 @@ KeyboardViewPictures ViewPictures(const PictureStore& store)
 }
 
 QString ChooseTextFile(QWidget* parent, const QString& initialName, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, DialogText::FromTable(128), initialName, filter);
+}
+
+QString ChooseStatisticsFile(QWidget* parent, const QString& initialName, const QString& filter)
 {
     return QFileDialog::getOpenFileName(parent, DialogText::FromTable(128), initialName, filter);
 }
@@ -178,6 +187,12 @@ void CMainFrame::RunCommand(int id)
     case kLessonNote:
         OnLessonNote();
         break;
+    case kShowResults:
+        OnShowResults();
+        break;
+    case kOpenResults:
+        OnOpenResults();
+        break;
     case kSettings:
         OnSettings();
         break;
@@ -260,7 +275,9 @@ ExerciseHost::LessonEndResult CMainFrame::RunLessonEndDialog(const std::string& 
     UserProfile& profile = UserProfile::Instance();
     profile.SaveUser(UserProfile::UsersFolder() + profile.Name(), false);
     return Modal([&] {
-        LessonEndDialog dialog(userName, passed, lessonNumber, {}, this);
+        LessonEndDialog dialog(
+            userName, passed, lessonNumber,
+            [this](const std::string& name, QWidget* parent) { ShowResults(name, parent); }, this);
         return dialog.Run();
     });
 }
@@ -742,10 +759,11 @@ void CMainFrame::OnDroppedFiles(const QStringList& paths)
             m_engine->RecordProgress(false);
             m_engine->StopExercise();
             RedrawKeyboardView();
-            if (!ExerciseRecord::Instance().LoadStatistics(path.toStdString())) {
+            if (!ExerciseRecord::Instance().LoadStatistics(QFile::encodeName(path).toStdString())) {
                 ShowMessageText(DialogText::FromTable(506));
                 return;
             }
+            OnShowResults();
         }
     } else if (first.contains(QStringLiteral(".rtf")) || first.contains(QStringLiteral(".txt"))) {
         if (m_engine->State().running && !AskQuestion(191))
@@ -755,6 +773,55 @@ void CMainFrame::OnDroppedFiles(const QStringList& paths)
     } else {
         ShowMessageText(DialogText::FromTable(198));
     }
+}
+
+// ---- Results
+
+void CMainFrame::ShowResults(const std::string& userName, QWidget* parent)
+{
+    RemarkRandom& random = m_services.random;
+    ResultsDialog dialog(
+        userName, ExerciseRecord::Instance(), TypeableCharacters::Characters(), m_services.remarks,
+        [&random] { return random.Next(); }, parent);
+    dialog.exec();
+}
+
+void CMainFrame::OnShowResults()
+{
+    Modal([&] {
+        ShowResults(m_userName, this);
+        return 0;
+    });
+}
+
+void CMainFrame::SetStatisticsFileChooser(OpenFileChooser chooser)
+{
+    m_chooseStatisticsFile = std::move(chooser);
+}
+
+void CMainFrame::OnOpenResults()
+{
+    if (m_engine->State().running) {
+        if (!AskQuestion(192))
+            return;
+        m_engine->RecordProgress(false);
+    }
+    const QString filter = DialogText::FileFilter(115);
+    const QString initialName = QStringLiteral("*.stat");
+    const QString path = Modal([&] {
+        return m_chooseStatisticsFile ? m_chooseStatisticsFile(this, initialName, filter)
+                                      : ChooseStatisticsFile(this, initialName, filter);
+    });
+    // The exercise is over once the user agreed, whether or not a file follows.
+    m_engine->StopExercise();
+    RedrawKeyboardView();
+    if (path.isEmpty())
+        return;
+    if (!ExerciseRecord::Instance().LoadStatistics(QFile::encodeName(path).toStdString())) {
+        ShowMessageText(DialogText::FromTable(506));
+        return;
+    }
+    OnShowResults();
 }
 
 bool CMainFrame::AskQuestion(int stringId)

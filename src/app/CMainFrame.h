@@ -17,6 +17,8 @@ class KeyboardLayoutSwitcher;
 class KeyboardView;
 class PictureStore;
 class QAction;
+class RemarkRandom;
+class RemarkTables;
 class SoundFeedback;
 class WindowPlacementStore;
 
@@ -35,6 +37,9 @@ public:
         KeyboardLayoutSwitcher& layouts;
         SoundFeedback& sounds;
         ExerciseClock& clock;
+        // The remark tables of the results, loaded once, and their random numbers.
+        const RemarkTables& remarks;
+        RemarkRandom& random;
     };
 
     // Menu command ids.
@@ -83,6 +88,8 @@ public:
         std::function<QString(QWidget* parent, const QString& initialName, const QString& filter)>;
     // Replaces the file-open dialog of "&Textdatei" (tests); an empty chooser restores it.
     void SetOpenFileChooser(OpenFileChooser chooser);
+    // Replaces the file-open dialog of "Auswertung &öffnen" (tests); an empty chooser restores it.
+    void SetStatisticsFileChooser(OpenFileChooser chooser);
 
     // ExerciseHost
     void ShowNote(const std::string& text) override;
@@ -144,6 +151,10 @@ private:
     void OnAbout();
     void OnPractiseTextFile();
     void OnDroppedFiles(const QStringList& paths);
+    void OnShowResults();
+    void OnOpenResults();
+    // The results dialog over the current exercise record, modal to `parent`.
+    void ShowResults(const std::string& userName, QWidget* parent);
     // The limits, the import and the start of a text file the user chose or dropped.
     void PractiseFile(const QString& path);
     // A question with "Ja" and "Nein"; true for "Ja".
@@ -163,4 +174,5 @@ private:
     bool m_focused = false;
     bool m_closing = false;
     OpenFileChooser m_chooseTextFile;
+    OpenFileChooser m_chooseStatisticsFile;
 };

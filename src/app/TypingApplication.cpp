@@ -5,6 +5,8 @@
 #include "app/ProgramIcon.h"
 #include "app/QtTranslation.h"
 #include "app/WelcomeScreen.h"
+#include "exercise/RemarkRandom.h"
+#include "exercise/RemarkTables.h"
 #include "exercise/SystemExerciseClock.h"
 #include "feedback/SoundFeedback.h"
 #include "keyboard/KeyboardLayoutSwitcher.h"
@@ -50,13 +52,17 @@ int TypingApplication::Run(int argc, char** argv)
 
     SystemExerciseClock clock;
     SoundFeedback sounds;
+    // Without the tables the results show no remark; nothing else depends on them.
+    RemarkTables remarks;
+    remarks.LoadInstalled();
+    RemarkRandom random;
     std::unique_ptr<KeyboardLayoutSwitcher> layouts = KeyboardLayoutSwitcher::ForThisSession();
 
     std::optional<int> quitCode;
     int result = 0;
     {
         CMainFrame frame(UserProfile::Instance().Name(), login.isNewUser != 0,
-                         CMainFrame::Services{pictures, *layouts, sounds, clock});
+                         CMainFrame::Services{pictures, *layouts, sounds, clock, remarks, random});
         QObject::connect(&frame, &CMainFrame::QuitRequested, &frame, [&](int code) {
             quitCode = code;
             QApplication::exit(code);

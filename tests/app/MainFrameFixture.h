@@ -8,10 +8,13 @@
 #include "exercise/ExerciseEngine.h"
 #include "exercise/ExerciseRecord.h"
 #include "exercise/LessonCatalog.h"
+#include "exercise/RemarkRandom.h"
+#include "exercise/RemarkTables.h"
 #include "feedback/SoundFeedback.h"
 #include "keyboard/KeyboardLayoutSwitcher.h"
 #include "resources/ProgramPaths.h"
 #include "resources/TextCodec.h"
+#include "results/ResultsDialog.h"
 #include "settings/AppSettings.h"
 #include "settings/WindowPlacementStore.h"
 #include "users/UserProfile.h"
@@ -67,6 +70,7 @@ protected:
         ExerciseRecord::ResetForTesting();
         UserProfile::InstallAsCourseProvider();
         ASSERT_TRUE(m_pictures.LoadStartPictures());
+        ASSERT_TRUE(m_remarks.LoadInstalled());
     }
 
     void TearDown() override
@@ -74,6 +78,7 @@ protected:
         m_frame.reset();
         NoteDialog::ClearNextAnswer();
         InformationBox::ClearNextAnswer();
+        ResultsDialog::ClearNextAnswer();
         UserProfile::ResetInstance();
         LessonCatalog::ResetInstance();
         ProgramPaths::SetProgramFolderForTesting({});
@@ -96,9 +101,9 @@ protected:
 
     CMainFrame& Frame(bool isNewUser = false)
     {
-        m_frame =
-            std::make_unique<CMainFrame>(UserProfile::Instance().Name(), isNewUser,
-                                         CMainFrame::Services{m_pictures, m_layouts, m_sounds, m_clock});
+        m_frame = std::make_unique<CMainFrame>(
+            UserProfile::Instance().Name(), isNewUser,
+            CMainFrame::Services{m_pictures, m_layouts, m_sounds, m_clock, m_remarks, m_random});
         m_frame->resize(900, 700);
         m_frame->show();
         NoteDialog::SetNextAnswer();
@@ -138,5 +143,7 @@ protected:
     AcceptingLayouts m_layouts;
     SoundFeedback m_sounds;
     ManualClock m_clock;
+    RemarkTables m_remarks;
+    RemarkRandom m_random{1};
     std::unique_ptr<CMainFrame> m_frame;
 };

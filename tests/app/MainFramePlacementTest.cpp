@@ -40,9 +40,9 @@ protected:
     // The main window as the program opens it, at the placement stored.
     CMainFrame& OpenAsStored()
     {
-        m_frame =
-            std::make_unique<CMainFrame>(UserProfile::Instance().Name(), false,
-                                         CMainFrame::Services{m_pictures, m_layouts, m_sounds, m_clock});
+        m_frame = std::make_unique<CMainFrame>(
+            UserProfile::Instance().Name(), false,
+            CMainFrame::Services{m_pictures, m_layouts, m_sounds, m_clock, m_remarks, m_random});
         m_frame->show();
         QCoreApplication::processEvents();
         return *m_frame;

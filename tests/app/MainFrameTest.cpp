@@ -216,7 +216,8 @@ TEST_F(MainFrameFixture, AMissingPictureSetGivesWayToStandardAndOnlyBothMissingE
         QStringList messages;
         ProgramMessage::SetObserverForTesting([&](const QString& text) { messages << text; });
         int quitCode = 0;
-        CMainFrame frame("Anna", false, CMainFrame::Services{pictures, m_layouts, m_sounds, m_clock});
+        CMainFrame frame("Anna", false,
+                         CMainFrame::Services{pictures, m_layouts, m_sounds, m_clock, m_remarks, m_random});
         QObject::connect(&frame, &CMainFrame::QuitRequested, [&](int code) { quitCode = code; });
         LessonSelectionDialog::SetNextAnswer({{}, LessonSelectionDialog::kCancel});
         frame.Start();

@@ -204,10 +204,12 @@ TEST_F(TextFileTest, DroppedStatisticsFilesLoadOneAfterAnotherUntilOneFails)
     EXPECT_EQ(frame.Engine().State().running, 1);
 
     InformationBox::SetNextAnswer(InformationBox::kYesId);
+    ResultsDialog::SetNextAnswer(); // each file loaded is shown
     Drop({good});
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(frame.Engine().State().running, 0);
 
+    ResultsDialog::SetNextAnswer();
     Drop({good, damaged, damaged});
     EXPECT_EQ(messages, QStringList{Text(506)});
 }
