@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include <deque>
+#include <filesystem>
 
 namespace {
 
@@ -365,7 +366,17 @@ void LoginDialog::OnContinue()
     }
 
     UserProfile& profile = UserProfile::Instance();
-    if (profile.LoadUser(name, m_fromDiskette)) {
+    bool fromDiskette = m_fromDiskette;
+    bool loaded = profile.LoadUser(name, fromDiskette);
+    // A local user missing from the diskette is still that user: a new account under the
+    // name would overwrite their files at the next save.
+    if (!loaded && fromDiskette &&
+        std::filesystem::is_regular_file(UserProfile::UsersFolder() + name + ".dat")) {
+        profile.AddUserName(name);
+        fromDiskette = false;
+        loaded = profile.LoadUser(name, false);
+    }
+    if (loaded) {
         if (!profile.CheckPassword(ToLogic(m_password->text()))) {
             ShowInformation(kWrongPassword);
             // The next try replaces the wrong password instead of adding to it.
@@ -375,7 +386,7 @@ void LoginDialog::OnContinue()
         }
         // Only the owner's password lets the diskette's files replace the local ones; a
         // login that could not take them over would work on files it cannot keep.
-        if (m_fromDiskette && !profile.CopyFromDiskette(profile.Name())) {
+        if (fromDiskette && !profile.CopyFromDiskette(profile.Name())) {
             ShowPlainMessage(kDisketteUnreadable);
             return;
         }

@@ -385,6 +385,30 @@ TEST_F(LoginDialogTest, ALoginThatCannotTakeOverTheDisketteFilesSaysSoAndStaysOp
     EXPECT_FALSE(std::filesystem::exists(Users() + "Dora.dit"));
 }
 
+TEST_F(LoginDialogTest, ALocalUserMissingFromTheDisketteLogsInLocallyInsteadOfBecomingANewAccount)
+{
+    const std::string diskette = m_root + "stick/Tippwerk/";
+    std::filesystem::create_directories(diskette);
+    ::setenv("TIPPWERK_DISKETTE", diskette.c_str(), 1);
+    WritePlainUser("Dora", "dora1", diskette);
+    WritePlainUser("Anna", "geheim");
+
+    LoginDialog dialog;
+    MessageBoxAnswerer answerer;
+    const int result = RunModal(dialog, [&] {
+        Click(dialog, LoginDialog::kDisketteId);
+        ASSERT_TRUE(dialog.FromDiskette());
+        Edit(dialog, LoginDialog::kNameId)->setText(QStringLiteral("Anna"));
+        Edit(dialog, LoginDialog::kPasswordId)->setText(QStringLiteral("geheim"));
+        Click(dialog, LoginDialog::kContinueId);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_FALSE(dialog.isNewUser);
+    EXPECT_EQ(UserProfile::Instance().Name(), "Anna");
+    EXPECT_FALSE(UserProfile::Instance().FromDiskette());
+    EXPECT_FALSE(std::filesystem::exists(diskette + "Anna.dat"));
+}
+
 TEST_F(LoginDialogTest, AnEmptyDisketteLeavesTheLocalUsers)
 {
     ::setenv("TIPPWERK_DISKETTE", (m_root + "empty/").c_str(), 1);
