@@ -105,7 +105,7 @@ TEST_F(MainFramePlacementTest, ChangingUserInAMaximizedWindowKeepsItMaximizedAnd
     for (const QSize& size : log.sizes)
         EXPECT_EQ(size, maximized) << "the window passed through " << size.width() << " x " << size.height();
     const KeyboardView& view = *frame.View();
-    EXPECT_EQ(view.Screen().size(), view.contentsRect().size());
+    EXPECT_EQ(view.Screen().deviceIndependentSize().toSize(), view.contentsRect().size());
     EXPECT_GT(view.width(), 700);
 }
 
