@@ -30,8 +30,10 @@
 #include "widgets/ProgramText.h"
 #include "wizard/CFirstTimeWizard.h"
 #include "wizard/LessonEndDialog.h"
+#include "wizard/StatisticsFileSaver.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -74,7 +76,7 @@ QString ChooseTextFile(QWidget* parent, const QString& initialName, const QStrin
 
 QString ChooseStatisticsFile(QWidget* parent, const QString& initialName, const QString& filter)
 {
-    return QFileDialog::getOpenFileName(parent, DialogText::FromTable(128), initialName, filter);
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Auswertung öffnen"), initialName, filter);
 }
 
 } // namespace
@@ -807,7 +809,8 @@ void CMainFrame::OnOpenResults()
         m_engine->RecordProgress(false);
     }
     const QString filter = DialogText::FileFilter(115);
-    const QString initialName = QStringLiteral("*.stat");
+    // Where the last evaluation was saved, if it was during this run.
+    const QString initialName = QDir(StatisticsFileSaver::StartFolder()).filePath(QStringLiteral("*.stat"));
     const QString path = Modal([&] {
         return m_chooseStatisticsFile ? m_chooseStatisticsFile(this, initialName, filter)
                                       : ChooseStatisticsFile(this, initialName, filter);

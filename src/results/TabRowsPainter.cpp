@@ -41,8 +41,12 @@ void TabRowsPainter::Paint(QPainter& painter, const QRect& rect, const TabRowsSt
 
     QStyleOptionTabWidgetFrame frame;
     frame.initFrom(&widget);
-    frame.rect =
-        QRect(rect.left(), rect.top() + state.rowsBottom, rect.width(), rect.height() - state.rowsBottom);
+    // The frame reaches under the tabs as far as a tab widget's tab bar overlaps it, so
+    // that the chosen tab opens into it.
+    const int overlap =
+        state.rowsBottom > 0 ? style->pixelMetric(QStyle::PM_TabBarBaseOverlap, nullptr, &widget) : 0;
+    const int frameTop = state.rowsBottom - overlap;
+    frame.rect = QRect(rect.left(), rect.top() + frameTop, rect.width(), rect.height() - frameTop);
     frame.shape = QTabBar::RoundedNorth;
     frame.tabBarRect = QRect(rect.left(), rect.top(), rect.width(), state.rowsBottom);
     // The chosen tab opens into the frame only from the row next to it.
@@ -68,10 +72,14 @@ void TabRowsPainter::Paint(QPainter& painter, const QRect& rect, const TabRowsSt
         }
         style->drawControl(QStyle::CE_TabBarTab, &tab, &painter, &widget);
     };
+    // As a tab bar would be: a style may draw a chosen tab on into the frame below it.
+    painter.save();
+    painter.setClipRect(QRect(rect.left(), rect.top(), rect.width(), state.rowsBottom));
     for (std::size_t i = 0; i < count; ++i)
         if (static_cast<int>(i) != state.current)
             drawTab(i);
     // The chosen tab last, over its neighbours.
     if (hasCurrent)
         drawTab(static_cast<std::size_t>(state.current));
+    painter.restore();
 }

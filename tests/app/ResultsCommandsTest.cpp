@@ -5,7 +5,9 @@
 #include "results/LessonSelectionDialog.h"
 #include "results/ValueTablePanel.h"
 #include "wizard/LessonEndDialog.h"
+#include "wizard/StatisticsFileSaver.h"
 
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -142,7 +144,7 @@ TEST_F(ResultsCommandsTest, OpeningAStatisticsFileAsksFirstAndStopsTheExerciseEv
     // "Ja", then no file: the exercise is stopped all the same.
     InformationBox::SetNextAnswer(InformationBox::kYesId);
     frame.RunCommand(CMainFrame::kOpenResults);
-    EXPECT_EQ(askedName, QStringLiteral("*.stat"));
+    EXPECT_EQ(askedName, QDir(StatisticsFileSaver::StartFolder()).filePath(QStringLiteral("*.stat")));
     EXPECT_EQ(askedFilter, QStringLiteral("Auswertung (*.stat)"));
     EXPECT_EQ(frame.Engine().State().running, 0);
     EXPECT_TRUE(shown.isEmpty());
