@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QUrl>
 
 namespace {
@@ -92,6 +93,23 @@ protected:
         QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(m_frame.get(), &drop);
         QCoreApplication::processEvents();
+    }
+
+    // Scripts one results dialog that notes everything its value table and lists show.
+    void ExpectSnapshot(QStringList& snapshot)
+    {
+        ResultsDialog::SetNextAnswer([&snapshot](ResultsDialog& dialog) {
+            auto* table = qobject_cast<ValueTablePanel*>(dialog.Control(ResultsDialog::kValueTableId));
+            for (int id = 1004; id <= 1015; ++id)
+                if (QLineEdit* field = table->Field(id))
+                    snapshot << field->text();
+            for (int list : {ResultsDialog::kFaultsListId, ResultsDialog::kSpeedListId}) {
+                auto* view = qobject_cast<QTreeWidget*>(dialog.Control(list));
+                for (int row = 0; row < view->topLevelItemCount(); ++row)
+                    for (int column = 0; column < view->columnCount(); ++column)
+                        snapshot << view->topLevelItem(row)->text(column);
+            }
+        });
     }
 
     QStringList messages;
@@ -207,4 +225,31 @@ TEST_F(ResultsCommandsTest, TheLessonEndDialogsAuswertungShowsTheLessonJustTyped
     EXPECT_EQ(shown, (QStringList{count, count}));
     EXPECT_EQ(parents, QStringList(2, QStringLiteral("LessonEndDialog")));
     EXPECT_EQ(frame.Engine().State().running, 0);
+}
+
+TEST_F(ResultsCommandsTest, AStatisticsFileShowsWhatTheExerciseShowedWhetherOpenedOrDropped)
+{
+    CMainFrame& frame = StartedFrame(true);
+    std::string text = LessonText(0).substr(0, 40);
+    text[3] = 'x';
+    text[17] = ' ';
+    Type(text, 230);
+    QStringList typed, opened, dropped;
+    ExpectSnapshot(typed);
+    frame.RunCommand(CMainFrame::kShowResults);
+    const QString path = m_dir.filePath(QStringLiteral("übung.stat"));
+    ASSERT_TRUE(ExerciseRecord::Instance().SaveStatistics(QFile::encodeName(path).toStdString()));
+
+    frame.SetStatisticsFileChooser([&](QWidget*, const QString&, const QString&) { return path; });
+    InformationBox::SetNextAnswer(InformationBox::kYesId);
+    ExpectSnapshot(opened);
+    frame.RunCommand(CMainFrame::kOpenResults);
+    ExpectSnapshot(dropped);
+    Drop({path});
+
+    EXPECT_GT(typed.size(), 20);
+    EXPECT_TRUE(typed.contains(QStringLiteral("40")));
+    EXPECT_EQ(opened, typed);
+    EXPECT_EQ(dropped, typed);
+    EXPECT_FALSE(ResultsDialog::HasNextAnswer());
 }
