@@ -1,5 +1,5 @@
 #include "results/GraphPainter.h"
-#include "results/GraphControl.h"
+#include "results/ResultGraph.h"
 
 #include "widgets/DialogFont.h"
 #include "widgets/QtTestEnvironment.h"
@@ -140,22 +140,4 @@ TEST(GraphPainterTest, ALongCurveLooksAsIfEveryPointWereDrawn)
             curvePixels += painted.pixel(x, y) == kLine;
         }
     EXPECT_GT(curvePixels, 1000);
-}
-
-TEST(GraphControlTest, TheControlPaintsItsGraphThroughThePainter)
-{
-    GraphControl control;
-    control.resize(200, 150);
-    control.SetLineColor(QColor(kLine));
-    control.SetAxisLabels("Zeit", "Tempo");
-    for (const GraphPoint p : {GraphPoint{0, 0}, GraphPoint{100, 50}, GraphPoint{200, 100}})
-        control.AddPoint(p.x, p.y);
-    control.SetLimit(50, true);
-    EXPECT_EQ(control.Graph().lineColour, kLine & 0xFFFFFF);
-    EXPECT_EQ(control.Graph().model.Points().size(), 3u);
-    EXPECT_EQ(control.Graph().model.Limit(), 50);
-
-    ResultGraph graph = TinyGraph();
-    EXPECT_EQ(control.grab().toImage().convertToFormat(QImage::Format_RGB32),
-              Painted(graph, QSize(200, 150)));
 }

@@ -346,21 +346,3 @@ TEST_F(ResultsDialogTest, TabsChooseThePageAndTheWindowKeepsItsMinimumSize)
     EXPECT_GE(dialog->width(), ResultsDialog::kMinimumWidth);
     EXPECT_GE(dialog->height(), ResultsDialog::kMinimumHeight);
 }
-
-TEST_F(ResultsDialogTest, ScriptedRunsLookAtTheDialogAndCloseItInTurn)
-{
-    const ExerciseRecord record = SmallRecord();
-    QStringList seen;
-    for (int i = 0; i < 2; ++i)
-        ResultsDialog::SetNextAnswer(
-            [&](ResultsDialog& dialog) { seen << Field(dialog, ValueTablePanel::kKeystrokesId); });
-    for (int i = 0; i < 2; ++i) {
-        const auto dialog = Open(record);
-        EXPECT_EQ(dialog->exec(), QDialog::Accepted);
-    }
-    EXPECT_EQ(seen, (QStringList{QStringLiteral("17"), QStringLiteral("17")}));
-    EXPECT_FALSE(ResultsDialog::HasNextAnswer());
-    // A script never placed the window: only the widths are stored.
-    EXPECT_FALSE(Stored(QStringLiteral("Anna/statisticdlg_x")).isValid());
-    EXPECT_TRUE(Stored(QStringLiteral("Anna/statisticdlg_ColumnFaults0")).isValid());
-}
