@@ -1,4 +1,4 @@
-#include "MainFrameFixture.h"
+#include "MenuCommandFixture.h"
 
 #include "../widgets/QtTestEnvironment.h"
 #include "app/AboutDialog.h"
@@ -11,30 +11,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-namespace {
-
-class HelpCommandsTest : public MainFrameFixture
-{
-protected:
-    void SetUp() override
-    {
-        MainFrameFixture::SetUp();
-        ProgramMessage::SetObserverForTesting([this](const QString& text) { messages << text; });
-        HelpWindow::SetUrlOpener([](const QUrl&) { return true; });
-        CreateUser();
-    }
-    void TearDown() override
-    {
-        ProgramMessage::SetObserverForTesting({});
-        HelpWindow::SetUrlOpener({});
-        AboutDialog::ClearNextAnswer();
-        MainFrameFixture::TearDown();
-    }
-
-    QStringList messages;
-};
-
-} // namespace
+using HelpCommandsTest = MenuCommandFixture;
 
 TEST_F(HelpCommandsTest, AboutShowsTheProgramsOwnBoxOverTheMainWindow)
 {

@@ -1,15 +1,14 @@
-#include "MainFrameFixture.h"
+#include "MenuCommandFixture.h"
 
-#include "app/AboutDialog.h"
-#include "app/HelpWindow.h"
-#include "app/ProgramMessage.h"
 #include "results/LessonSelectionDialog.h"
+#include "results/ResultsDialog.h"
 #include "settings/MainWindowPage.h"
 #include "settings/MetronomePage.h"
 #include "settings/SettingsDialog.h"
 #include "users/LoginDialog.h"
 #include "users/UserInfoDialog.h"
 #include "wizard/LessonEndDialog.h"
+#include "wizard/StatisticsFileSaver.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -20,26 +19,18 @@
 
 namespace {
 
-class MenuCommandsTest : public MainFrameFixture
+class MenuCommandsTest : public MenuCommandFixture
 {
 protected:
-    void SetUp() override
-    {
-        MainFrameFixture::SetUp();
-        ProgramMessage::SetObserverForTesting([this](const QString& text) { messages << text; });
-        HelpWindow::SetUrlOpener([](const QUrl&) { return true; });
-        CreateUser();
-    }
     void TearDown() override
     {
-        ProgramMessage::SetObserverForTesting({});
-        HelpWindow::SetUrlOpener({});
         SettingsDialog::ClearNextAnswer();
-        AboutDialog::ClearNextAnswer();
         LoginDialog::ClearNextAnswers();
         UserInfoDialog::ClearNextAnswer();
         LessonSelectionDialog::ClearNextAnswer();
-        MainFrameFixture::TearDown();
+        ResultsDialog::ClearNextAnswer();
+        StatisticsFileSaver::SetChooserForTesting({});
+        MenuCommandFixture::TearDown();
     }
 
     // Runs the settings command and lets `edit` change the open dialog before "&OK".
@@ -56,8 +47,6 @@ protected:
         frame.RunCommand(CMainFrame::kSettings);
         EXPECT_TRUE(edited);
     }
-
-    QStringList messages;
 };
 
 } // namespace
@@ -76,18 +65,28 @@ TEST_F(MenuCommandsTest, EveryCommandOpensItsWindowOrMessage)
         std::function<void()> arrange;
         std::function<bool()> opened;
     };
-    bool chooserAsked = false;
-    frame.SetOpenFileChooser([&](QWidget*, const QString&, const QString&) {
-        chooserAsked = true;
-        return QString();
-    });
+    // The three file dialogs are asked and cancelled.
+    QStringList askedFor;
+    const auto cancelled = [&](const QString& what) {
+        return [&askedFor, what](QWidget*, const QString&, const QString&) {
+            askedFor << what;
+            return QString();
+        };
+    };
+    frame.SetOpenFileChooser(cancelled(QStringLiteral("text")));
+    frame.SetStatisticsFileChooser(cancelled(QStringLiteral("open")));
+    StatisticsFileSaver::SetChooserForTesting(cancelled(QStringLiteral("save")));
     const std::vector<Case> cases = {
         {CMainFrame::kChooseLesson,
          [] {
              LessonSelectionDialog::SetNextAnswer({{}, LessonSelectionDialog::kCancel});
          },
          [] { return !LessonSelectionDialog::HasNextAnswer(); }},
-        {CMainFrame::kPractiseTextFile, [] {}, [&] { return chooserAsked; }},
+        {CMainFrame::kPractiseTextFile, [] {}, [&] { return askedFor.endsWith(QStringLiteral("text")); }},
+        {CMainFrame::kShowResults, [] { ResultsDialog::SetNextAnswer(); },
+         [] { return !ResultsDialog::HasNextAnswer(); }},
+        {CMainFrame::kSaveResults, [] {}, [&] { return askedFor.endsWith(QStringLiteral("save")); }},
+        {CMainFrame::kOpenResults, [] {}, [&] { return askedFor.endsWith(QStringLiteral("open")); }},
         {CMainFrame::kSettings, [] { SettingsDialog::SetNextAnswer(SettingsDialog::kBackId); },
          [] { return !SettingsDialog::HasNextAnswer(); }},
         {CMainFrame::kLessonNote, [] { NoteDialog::SetNextAnswer(); },
