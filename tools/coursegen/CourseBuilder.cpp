@@ -222,10 +222,14 @@ std::string CourseBuilder::Fill(const std::string& pattern, const std::string& k
         case 'n':
             out += composer.Number(digits, 4);
             break;
-        case 'k':
-            out += composer.Number(digits, 3) + m_plan.decimalSeparator +
-                   digits[composer.Below(digits.size())] + digits[composer.Below(digits.size())];
+        case 'k': {
+            // One draw per statement: within one expression the order is the compiler's
+            // choice. This is the order the committed courses were made with.
+            const char hundredth = digits[composer.Below(digits.size())];
+            const char tenth = digits[composer.Below(digits.size())];
+            out += composer.Number(digits, 3) + m_plan.decimalSeparator + tenth + hundredth;
             break;
+        }
         case 'd':
             out += digits.empty() ? std::string() : std::string(1, digits[composer.Below(digits.size())]);
             break;

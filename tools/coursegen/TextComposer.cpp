@@ -128,7 +128,10 @@ std::string TextComposer::Group(const std::string& letters, const std::string& r
         group += letters[Below(letters.size())];
     }
     if (!required.empty() && group.find_first_of(required) == std::string::npos) {
-        group[Below(group.size())] = required[Below(required.size())];
+        // The replacement first, then its place: the order the committed courses were made with.
+        const char replacement = required[Below(required.size())];
+        const size_t at = Below(group.size());
+        group[at] = replacement;
     }
     return group;
 }
