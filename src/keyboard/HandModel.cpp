@@ -32,7 +32,14 @@ bool ParsePoint(std::string line, HandPoint& point)
     }
     // Only the low eight bits of each colour part count.
     const auto low8 = [](int v) { return static_cast<std::uint8_t>(static_cast<unsigned>(v) & 0xFFu); };
-    point = {values[0], values[1], values[2], values[3], {low8(values[4]), low8(values[5]), low8(values[6])}};
+    // Coordinates and weight far beyond any window are kept there, so the painter can
+    // widen their rectangles without int overflow.
+    const auto far = [](int v) { return std::clamp(v, -HandModel::FarUnits, HandModel::FarUnits); };
+    point = {far(values[0]),
+             far(values[1]),
+             values[2],
+             far(values[3]),
+             {low8(values[4]), low8(values[5]), low8(values[6])}};
     return true;
 }
 

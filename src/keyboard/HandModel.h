@@ -15,6 +15,8 @@ public:
     static constexpr int UnitsWide = 700;
     static constexpr int UnitsHigh = 100;
     static constexpr int FingerCount = 10;
+    // Point coordinates and pen weights are read clamped to ± this many units.
+    static constexpr int FarUnits = 1000000;
 
     // Loads config/hands.ddd; a failure leaves the outlines read so far (see IsComplete).
     HandModel();

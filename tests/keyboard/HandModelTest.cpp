@@ -3,6 +3,7 @@
 #include "ProgramFolderFixture.h"
 
 #include <climits>
+#include <cstdlib>
 
 namespace {
 
@@ -104,9 +105,40 @@ TEST_F(HandModelTest, AbsurdPointsStayInRange)
 {
     WriteConfig("hands.ddd", {"0:0:0:1:0:0:0:", "99999999999:-99999999999:1:-5:0:0:0:", "END"});
     const HandModel model;
-    const auto lines = model.FingerLines(0, 1000000, 1000000, 1000000);
+    const auto lines = model.FingerLines(0, 100000000, 1000000, 1000000);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].x2, INT_MAX);
     EXPECT_EQ(lines[0].y2, INT_MIN + 1000000);
     EXPECT_EQ(lines[0].penWidth, 0);
+}
+
+// Points near the ends of int stay far outside any window but leave the painter room
+// to widen their rectangles by the pen.
+TEST_F(HandModelTest, PointsAreReadClampedFarOutsideAnyWindow)
+{
+    constexpr int far = HandModel::FarUnits;
+    const struct
+    {
+        const char* line;
+        int x, y, weight;
+    } cases[] = {
+        {"2147483647:-2147483648:1:2147483647:0:0:0:", far, -far, far},
+        {"-99999999999:99999999999:1:-2147483648:0:0:0:", -far, far, -far},
+        {"-1000000:1000000:1:999999:0:0:0:", -far, far, 999999},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        WriteConfig("h.ddd", {"0:0:0:1:0:0:0:", c.line, "END"});
+        HandModel model;
+        ASSERT_TRUE(model.Load("h.ddd"));
+        const HandPoint& p = model.Outline(0).at(1);
+        EXPECT_EQ(p.x, c.x);
+        EXPECT_EQ(p.y, c.y);
+        EXPECT_EQ(p.penDown, 1);
+        EXPECT_EQ(p.weight, c.weight);
+        // An 8K window: the far end widened by the pen is still an int.
+        const HandLine line = model.FingerLines(0, 7680, 0, 4320).at(0);
+        EXPECT_LT(std::abs(static_cast<long long>(line.x2)) + line.penWidth, INT_MAX);
+        EXPECT_LT(std::abs(static_cast<long long>(line.y2)) + line.penWidth, INT_MAX);
+    }
 }
