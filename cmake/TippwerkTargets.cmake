@@ -8,12 +8,26 @@ target_compile_definitions(tippwerk_options INTERFACE
 
 set(TIPPWERK_LOGIC_TARGETS "" CACHE INTERNAL "")
 
+# Fuzzing: everything with AddressSanitizer and UndefinedBehaviorSanitizer (undefined
+# behaviour stops the run, so the fuzzer sees it), and the logic libraries with the
+# coverage that steers libFuzzer. The fuzz targets themselves link libFuzzer.
+if(TIPPWERK_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        message(FATAL_ERROR "TIPPWERK_FUZZ needs clang: configure with CC=clang CXX=clang++")
+    endif()
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
 # A logic library: standard C++ only. Qt Widgets (or Gui) must never reach it,
 # directly or through a dependency; tippwerk_check_logic_targets() verifies that.
 function(tippwerk_logic_library name)
     add_library(${name} STATIC ${ARGN})
     target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/..)
     target_link_libraries(${name} PRIVATE tippwerk_options)
+    if(TIPPWERK_FUZZ)
+        target_compile_options(${name} PRIVATE -fsanitize=fuzzer-no-link)
+    endif()
     set(TIPPWERK_LOGIC_TARGETS ${TIPPWERK_LOGIC_TARGETS} ${name} CACHE INTERNAL "")
 endfunction()
 
