@@ -24,6 +24,7 @@
 #include "settings/SettingsDialog.h"
 #include "settings/WindowPlacementStore.h"
 #include "users/LoginDialog.h"
+#include "users/UserFileSaver.h"
 #include "users/UserInfoDialog.h"
 #include "users/UserProfile.h"
 #include "widgets/DialogText.h"
@@ -273,10 +274,9 @@ void CMainFrame::ShowInformation(const std::string& text, int& option)
 ExerciseHost::LessonEndResult CMainFrame::RunLessonEndDialog(const std::string& userName, bool passed,
                                                              int lessonNumber)
 {
-    // The result has just been recorded; keep it on disk before anything else can happen.
-    UserProfile& profile = UserProfile::Instance();
-    profile.SaveUser(UserProfile::UsersFolder() + profile.Name(), false);
     return Modal([&] {
+        // The result has just been recorded; keep it on disk before anything else can happen.
+        UserFileSaver::SaveCurrentUser(this);
         LessonEndDialog dialog(
             userName, passed, lessonNumber,
             [this](const std::string& name, QWidget* parent) { ShowResults(name, parent); }, this);
@@ -549,7 +549,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
             OnSaveToDiskette();
     }
     m_placement->SavePlacement();
-    profile.SaveUser(UserProfile::UsersFolder() + profile.Name(), false);
+    UserFileSaver::SaveCurrentUser(this);
     m_closing = true;
     event->accept();
 }
@@ -599,7 +599,7 @@ void CMainFrame::OnSettings()
     m_settings.CopyFrom(*chosen);
     UserProfile& profile = UserProfile::Instance();
     profile.SetSettingsLine(m_settings.ToLine());
-    profile.SaveUser(UserProfile::UsersFolder() + profile.Name(), false);
+    Modal([&] { return UserFileSaver::SaveCurrentUser(this); });
     if (m_engine->State().running) {
         RecomputeLayout();
         m_engine->RestartMetronome();
@@ -627,6 +627,8 @@ void CMainFrame::OnSaveToDiskette()
 {
     Modal([&] {
         ProgramMessage::ShowFromTable(this, 1056);
+        // The users folder first: its failure is the user's own to know about.
+        UserFileSaver::SaveCurrentUser(this);
         return 0;
     });
     UserProfile& profile = UserProfile::Instance();
@@ -642,7 +644,7 @@ void CMainFrame::OnChangeUser()
     m_engine->RecordProgress(false);
     m_engine->State().running = 0;
     UserProfile& profile = UserProfile::Instance();
-    profile.SaveUser(UserProfile::UsersFolder() + profile.Name(), false);
+    Modal([&] { return UserFileSaver::SaveCurrentUser(this); });
     m_placement->SavePlacement();
 
     bool isNewUser = false;

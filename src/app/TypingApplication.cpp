@@ -12,6 +12,7 @@
 #include "keyboard/KeyboardLayoutSwitcher.h"
 #include "pictures/PictureMessages.h"
 #include "users/LoginDialog.h"
+#include "users/UserFileSaver.h"
 #include "users/UserProfile.h"
 #include "widgets/DialogFont.h"
 
@@ -77,7 +78,7 @@ int TypingApplication::Run(int argc, char** argv)
             result = *quitCode;
     }
     layouts->Restore();
-    UserProfile& profile = UserProfile::Instance();
-    profile.SaveUser(UserProfile::UsersFolder() + profile.Name(), false);
+    // The main window is gone: a failure gets a box of its own.
+    UserFileSaver::SaveCurrentUser(nullptr);
     return result;
 }

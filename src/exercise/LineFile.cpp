@@ -3,6 +3,7 @@
 #include "exercise/PackedFile.h"
 
 #include <algorithm>
+#include <exception>
 #include <string_view>
 #include <utility>
 
@@ -49,9 +50,11 @@ bool LineFile::SaveLines(const std::string& path)
 {
     m_cursor = 0;
     m_carryOver.clear();
+    m_saveError.clear();
     try {
         PackedFile file;
         if (!file.Open(path, PackedFile::WriteMode, static_cast<int>(kPieceBytes))) {
+            m_saveError = "cannot write " + path;
             return false;
         }
         for (const std::string& line : m_lines) {
@@ -63,7 +66,11 @@ bool LineFile::SaveLines(const std::string& path)
         }
         file.Close();
         return true;
+    } catch (const std::exception& fault) {
+        m_saveError = fault.what();
+        return false;
     } catch (...) {
+        m_saveError = "cannot write " + path;
         return false;
     }
 }

@@ -21,6 +21,8 @@ public:
 
     // Writes every line followed by CR LF. The previous file stays intact on failure.
     bool SaveLines(const std::string& path);
+    // Why the last SaveLines failed, with the system's reason; empty after a success.
+    const std::string& SaveError() const { return m_saveError; }
 
     // The line under the read cursor, advancing it; at the end, an empty string,
     // false, and the cursor back at the first line.
@@ -42,4 +44,5 @@ private:
     std::vector<std::string> m_lines;
     int m_cursor = 0;
     std::string m_carryOver;
+    std::string m_saveError;
 };

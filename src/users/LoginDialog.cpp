@@ -9,7 +9,9 @@
 #include "widgets/DialogText.h"
 #include "widgets/ProgramText.h"
 
+#include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QImageReader>
@@ -44,6 +46,7 @@ constexpr int kConfirmPassword = 139;
 constexpr int kShortPassword = 140;
 constexpr int kShortName = 141;
 constexpr int kNameCharacters = 507;
+constexpr int kDamagedFile = 506;
 constexpr int kInsertDiskette = 1056;
 constexpr int kDisketteUnreadable = 32790;
 
@@ -367,14 +370,20 @@ void LoginDialog::OnContinue()
 
     UserProfile& profile = UserProfile::Instance();
     bool fromDiskette = m_fromDiskette;
-    bool loaded = profile.LoadUser(name, fromDiskette);
+    UserLoadResult loaded = profile.LoadUser(name, fromDiskette);
     // A local user missing from the diskette is still that user: a new account under the
     // name would overwrite their files at the next save.
-    if (!loaded && fromDiskette &&
+    if (!loaded && !loaded.damaged && fromDiskette &&
         std::filesystem::is_regular_file(UserProfile::UsersFolder() + name + ".dat")) {
         profile.AddUserName(name);
         fromDiskette = false;
         loaded = profile.LoadUser(name, false);
+    }
+    if (loaded.damaged) {
+        // Nor may a damaged file give way to a new account: it is the user's only copy.
+        UserProfile::KeepDamagedCopies(loaded.path);
+        ShowDamagedFile(loaded.path);
+        return;
     }
     if (loaded) {
         if (!profile.CheckPassword(ToLogic(m_password->text()))) {
@@ -394,7 +403,7 @@ void LoginDialog::OnContinue()
         return;
     }
 
-    // An unknown name (or one whose file cannot be read) becomes a new account.
+    // An unknown name becomes a new account.
     m_name->setEnabled(false);
     isNewUser = true;
     const std::string password = ToLogic(m_password->text());
@@ -437,13 +446,26 @@ void LoginDialog::OnLoadFromDiskette()
     LeaveNewUserMode();
 }
 
+void LoginDialog::ShowDamagedFile(const std::string& path)
+{
+    ShowInformation(kDamagedFile,
+                    DialogText::FromTable(kDamagedFile) + QLatin1Char('\n') +
+                        QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(path))));
+}
+
 void LoginDialog::ShowInformation(int stringId)
 {
+    ShowInformation(stringId, DialogText::FromTable(stringId));
+}
+
+void LoginDialog::ShowInformation(int stringId, const QString& text)
+{
     m_shownMessages.push_back(stringId);
+    m_shownTexts.append(text);
     if (m_scripted)
         return;
     int noOption = 0;
-    InformationBox box(InformationBox::kNotice, stringId, noOption, this);
+    InformationBox box(InformationBox::kNotice, text, noOption, this);
     box.exec();
     // Without a window manager nobody hands the keyboard back to the login.
     activateWindow();
@@ -452,6 +474,7 @@ void LoginDialog::ShowInformation(int stringId)
 void LoginDialog::ShowPlainMessage(int stringId)
 {
     m_shownMessages.push_back(stringId);
+    m_shownTexts.append(DialogText::FromTable(stringId));
     if (m_scripted)
         return;
     QMessageBox box(stringId == kInsertDiskette ? QMessageBox::Information : QMessageBox::Warning,

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 
 #include <string>
 #include <vector>
@@ -59,6 +60,8 @@ public:
     QWidget* Control(int id) const;
     // The string-table ids of the messages this dialog has shown, oldest first.
     const std::vector<int>& ShownMessages() const { return m_shownMessages; }
+    // Their texts as shown, in the same order.
+    const QStringList& ShownTexts() const { return m_shownTexts; }
     // Whether the user list comes from the diskette folder (the next login copies from there).
     bool FromDiskette() const { return m_fromDiskette; }
 
@@ -77,6 +80,9 @@ private:
     void OnLoadFromDiskette();
     void LeaveNewUserMode();
     void ShowInformation(int stringId);
+    void ShowInformation(int stringId, const QString& text);
+    // Message 506 with the file's name: the file is there but cannot be read.
+    void ShowDamagedFile(const std::string& path);
     void ShowPlainMessage(int stringId);
     void RunScript();
 
@@ -84,6 +90,7 @@ private:
     bool m_scripted = false;
     bool m_finished = false;
     std::vector<int> m_shownMessages;
+    QStringList m_shownTexts;
     QPixmap m_loginPicture;
 
     QLabel* m_intro;

@@ -10,11 +10,15 @@
 #include "users/FileCopy.h"
 #include "users/PasswordHash.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <climits>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <fnmatch.h>
+#include <fstream>
 #include <sys/stat.h>
 
 namespace {
@@ -95,6 +99,58 @@ bool IsSafePathPrefix(const std::string& prefix)
     if (slash == std::string::npos)
         return false;
     return UserProfile::IsValidUserName(prefix.substr(slash + 1));
+}
+
+// The system's words at the end of a writer's fault ("cannot create ...: No space left on
+// device"); the whole text when it has none.
+std::string SystemReason(const std::string& fault)
+{
+    const size_t colon = fault.rfind(": ");
+    return colon == std::string::npos ? fault : fault.substr(colon + 2);
+}
+
+// Whether `path` loads as the data file of `name`.
+bool LoadsAsUser(const std::string& path, const std::string& name)
+{
+    LineFile file;
+    return file.LoadLines(path) && SameNameIgnoringCase(file.LineAt(0), name);
+}
+
+bool SameBytes(const std::string& a, const std::string& b)
+{
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(a, ec);
+    if (ec || std::filesystem::file_size(b, ec) != size || ec)
+        return false;
+    std::ifstream first(a, std::ios::binary);
+    std::ifstream second(b, std::ios::binary);
+    char x[65536];
+    char y[sizeof x];
+    while (first && second) {
+        first.read(x, sizeof x);
+        second.read(y, sizeof y);
+        if (first.gcount() != second.gcount() || !std::equal(x, x + first.gcount(), y))
+            return false;
+    }
+    return first.eof() && second.eof();
+}
+
+constexpr int kMaxDamagedCopies = 1000;
+
+// Copies `path` to <path>.damaged or the first free <path>.damaged.<n>; a copy with the
+// same bytes kept before counts, so that a second failed login adds none.
+bool KeepCopyAside(const std::string& path)
+{
+    for (int n = 0; n < kMaxDamagedCopies; ++n) {
+        const std::string copy = path + ".damaged" + (n == 0 ? std::string() : "." + std::to_string(n));
+        std::error_code ec;
+        const bool taken = std::filesystem::exists(copy, ec) || ec;
+        if (!taken)
+            return FileCopy::CopyAtomically(path, copy);
+        if (SameBytes(path, copy))
+            return true;
+    }
+    return false;
 }
 
 bool LaterThan(const timespec& a, const timespec& b)
@@ -226,12 +282,14 @@ bool UserProfile::FindUserName(const std::string& name, std::string& listed) con
     return false;
 }
 
-bool UserProfile::LoadUser(const std::string& name, bool fromDiskette)
+UserLoadResult UserProfile::LoadUser(const std::string& name, bool fromDiskette)
 {
     ClearUser();
     m_name = name;
+    m_failedSavePrefix.clear();
+    UserLoadResult result;
     if (!IsValidUserName(name))
-        return false;
+        return result;
 
     // File names are case-sensitive here: the listed spelling names the files, and it
     // becomes the user's name so that saving does not create a second pair of files.
@@ -242,14 +300,19 @@ bool UserProfile::LoadUser(const std::string& name, bool fromDiskette)
     // password has been checked (CopyFromDiskette).
     const std::string folder = fromDiskette ? DisketteFolder::Path() : UsersFolder();
     if (!known || folder.empty())
-        return false;
+        return result;
     m_name = listed;
 
+    result.path = folder + listed + ".dat";
     LineFile file;
-    if (!file.LoadLines(folder + listed + ".dat"))
-        return false;
-    if (!SameNameIgnoringCase(file.LineAt(0), listed))
-        return false;
+    if (!file.LoadLines(result.path) || !SameNameIgnoringCase(file.LineAt(0), listed)) {
+        std::error_code ec;
+        result.damaged = std::filesystem::exists(result.path, ec);
+        // Nothing of that user is held: a save now would write an empty user over the file.
+        if (result.damaged)
+            m_dirty = false;
+        return result;
+    }
     m_password = file.LineAt(1);
     m_keyboardId = file.LineAt(2);
     m_lessonSet = file.LineAt(3);
@@ -270,15 +333,26 @@ bool UserProfile::LoadUser(const std::string& name, bool fromDiskette)
         city = file.LineAt(4);
         country = file.LineAt(5);
     }
-    return true;
+    result.loaded = true;
+    return result;
 }
 
-bool UserProfile::SaveUser(const std::string& pathPrefix, bool force)
+bool UserProfile::KeepDamagedCopies(const std::string& dataPath)
+{
+    if (dataPath.size() < 4)
+        return false;
+    const std::string detailsPath = dataPath.substr(0, dataPath.size() - 4) + ".dit";
+    std::error_code ec;
+    const bool detailsKept = !std::filesystem::exists(detailsPath, ec) || KeepCopyAside(detailsPath);
+    return KeepCopyAside(dataPath) && detailsKept;
+}
+
+UserSaveResult UserProfile::SaveUser(const std::string& pathPrefix, bool force)
 {
     if (!m_dirty && !force)
-        return true;
+        return {};
     if (!IsValidUserName(m_name) || !IsSafePathPrefix(pathPrefix))
-        return false;
+        return SaveFailed(pathPrefix, ".dat", std::strerror(EINVAL));
 
     LineFile data;
     data.AddLine(m_name);
@@ -290,15 +364,30 @@ bool UserProfile::SaveUser(const std::string& pathPrefix, bool force)
         data.AddLine(ProgressLine(record));
     // The data file first: when it fails, both previous files stay as they were.
     if (!data.SaveLines(pathPrefix + ".dat"))
-        return false;
+        return SaveFailed(pathPrefix, ".dat", SystemReason(data.SaveError()));
 
     LineFile details;
     for (const std::string* line : {&firstName, &lastName, &birthDate, &email, &city, &country})
         details.AddLine(*line);
-    details.SaveLines(pathPrefix + ".dit");
+    if (!details.SaveLines(pathPrefix + ".dit"))
+        return SaveFailed(pathPrefix, ".dit", SystemReason(details.SaveError()));
 
     m_dirty = false;
-    return true;
+    if (m_failedSavePrefix == pathPrefix)
+        m_failedSavePrefix.clear();
+    return {};
+}
+
+UserSaveResult UserProfile::SaveFailed(const std::string& pathPrefix, const char* extension,
+                                       const std::string& reason)
+{
+    UserSaveResult result;
+    result.saved = false;
+    result.path = pathPrefix + extension;
+    result.reason = reason;
+    result.repeated = m_failedSavePrefix == pathPrefix;
+    m_failedSavePrefix = pathPrefix;
+    return result;
 }
 
 bool UserProfile::CopyFromDiskette(const std::string& name)
@@ -308,8 +397,13 @@ bool UserProfile::CopyFromDiskette(const std::string& name)
     const std::string users = UsersFolder();
     if (!IsValidUserName(name) || diskette.empty() || users.empty())
         return false;
+    // Local files that do not load are the only copy of what they hold.
+    std::error_code ec;
+    const std::string local = users + name + ".dat";
+    if (std::filesystem::exists(local, ec) && !LoadsAsUser(local, name) && !KeepDamagedCopies(local))
+        return false;
     // The data file first: when it fails, the local files stay as they were.
-    if (!FileCopy::CopyAtomically(diskette + name + ".dat", users + name + ".dat"))
+    if (!FileCopy::CopyAtomically(diskette + name + ".dat", local))
         return false;
     FileCopy::CopyAtomically(diskette + name + ".dit", users + name + ".dit");
     return true;
@@ -322,12 +416,15 @@ bool UserProfile::SaveToDiskette(const std::string& name)
         std::error_code ec;
         std::filesystem::create_directory(diskette, ec);
     }
-    if (!UsersFolder().empty())
-        SaveUser(UsersFolder() + name, false);
+    const bool savedHere = UsersFolder().empty() || SaveUser(UsersFolder() + name, false);
     m_fromDiskette = false;
     if (diskette.empty())
         return false;
-    return SaveUser(diskette + name, true);
+    const bool savedThere = SaveUser(diskette + name, true);
+    // The diskette's copy does not make up for the users folder's.
+    if (!savedHere)
+        m_dirty = true;
+    return savedThere;
 }
 
 bool UserProfile::SetPassword(const std::string& text)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "users/LessonProgress.h"
+#include "users/UserLoadResult.h"
+#include "users/UserSaveResult.h"
 
 #include <cstdint>
 #include <memory>
@@ -43,11 +45,18 @@ public:
     // folder; nothing is copied. False when the name is not among the scanned names, the
     // data file cannot be read or its first line is another name; the name is kept anyway
     // (a new account starts from there).
-    bool LoadUser(const std::string& name, bool fromDiskette);
+    // A known user whose data file is there but does not load is reported as damaged.
+    UserLoadResult LoadUser(const std::string& name, bool fromDiskette);
+    // Copies a data file that does not load, and the details file beside it, to
+    // <file>.damaged (.damaged.1, .damaged.2 ... when taken by another copy), so that
+    // nothing can replace the only copy. True when both are kept (or the details file is
+    // missing); a file already kept with the same bytes is not copied again.
+    static bool KeepDamagedCopies(const std::string& dataPath);
     // Writes `pathPrefix`.dat and `pathPrefix`.dit (pathPrefix: folder + user name) when
-    // the user changed or `force` is set. False only when the data file cannot be written;
-    // the previous files then stay and the user stays marked as changed.
-    bool SaveUser(const std::string& pathPrefix, bool force);
+    // the user changed or `force` is set. On failure, of either file, the result names the
+    // file and the reason; the files not written stay as they were and the user stays
+    // marked as changed, to be written at the next save.
+    UserSaveResult SaveUser(const std::string& pathPrefix, bool force);
     // Copies both files of `name` from the diskette folder into the users folder, the data
     // file first; true when it was copied (a failure then changes no local file). Marks
     // the user as coming from the diskette. The login calls it once the password matched.
@@ -114,6 +123,8 @@ public:
 
 private:
     void ClearUser();
+    UserSaveResult SaveFailed(const std::string& pathPrefix, const char* extension,
+                              const std::string& reason);
     bool FindUserName(const std::string& name, std::string& listed) const;
 
     std::string m_password;
@@ -126,4 +137,6 @@ private:
     std::vector<std::string> m_userNames;
     int m_newestUserIndex = -1;
     std::string m_settingsLine;
+    // The path prefix of the last save that failed, until a save there succeeds.
+    std::string m_failedSavePrefix;
 };

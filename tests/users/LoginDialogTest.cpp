@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 namespace {
@@ -41,6 +42,12 @@ protected:
     static void Click(const LoginDialog& dialog, int id)
     {
         QTest::mouseClick(qobject_cast<QPushButton*>(dialog.Control(id)), Qt::LeftButton);
+    }
+
+    static std::string ReadBytes(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
     }
 };
 
@@ -180,14 +187,70 @@ TEST_F(LoginDialogTest, NewAccountNeedsFourCharactersTypedTwice)
     EXPECT_TRUE(existing.ShownMessages().empty());
 }
 
+// A file that is there but does not load is kept aside and never becomes a new account,
+// which would replace it at the next save.
 TEST_F(LoginDialogTest, AnUnreadableUserFileMakesANewAccount)
 {
-    WriteLines(Users() + "Eva.dat", {"Adam", "abcd"});
-    LoginDialog::SetNextAnswer(QStringLiteral("Eva"), QStringLiteral("abcd"), {});
-    LoginDialog dialog;
-    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
-    EXPECT_EQ(dialog.ShownMessages(), (Messages{139}));
-    EXPECT_TRUE(dialog.isNewUser);
+    const std::string data = Users() + "Anna.dat";
+    const std::vector<std::function<void()>> damages = {
+        // One flipped byte in a user with 30 progress records: a block length is wrong.
+        [&] {
+            std::vector<std::string> lines = {"Anna", "abcd", "00000407", "_a", ""};
+            for (int i = 0; i < 30; ++i)
+                lines.push_back("1700000000:1.50:120:60:2:");
+            WriteLines(data, lines);
+            std::string bytes = ReadBytes(data);
+            bytes[1] = static_cast<char>(bytes[1] ^ 0x01);
+            std::ofstream(data, std::ios::binary | std::ios::trunc) << bytes;
+            LineFile check;
+            ASSERT_FALSE(check.LoadLines(data));
+        },
+        // Another user's data under this name.
+        [&] {
+            WriteLines(data, {"Adam", "abcd"});
+        },
+    };
+    for (const auto& damage : damages) {
+        std::filesystem::remove(data + ".damaged");
+        std::filesystem::remove(data + ".damaged.1");
+        damage();
+        WriteLines(Users() + "Anna.dit", {"Anna", "Berg"});
+        const std::string damaged = ReadBytes(data);
+        const std::string details = ReadBytes(Users() + "Anna.dit");
+        // A change still unsaved from before must not be written over the file either.
+        UserProfile::Instance().SetSettingsLine("!1:");
+
+        // A new account's answers, twice: the second try keeps no second copy.
+        for (int i = 0; i < 2; ++i)
+            LoginDialog::SetNextAnswer(QStringLiteral("Anna"), QStringLiteral("abcd"),
+                                       QStringLiteral("abcd"));
+        LoginDialog dialog;
+        EXPECT_EQ(dialog.exec(), QDialog::Rejected); // still open when the answers ran out
+        EXPECT_EQ(dialog.ShownMessages(), (Messages{506, 506}));
+        EXPECT_EQ(
+            dialog.ShownTexts().value(0),
+            QStringLiteral("Diese Datei beinhaltet nicht das korrekte Dateiformat oder ist beschädigt.\n") +
+                QString::fromStdString(data));
+        EXPECT_FALSE(dialog.isNewUser);
+        EXPECT_TRUE(dialog.Control(LoginDialog::kNameId)->isEnabled());
+        EXPECT_EQ(ReadBytes(data + ".damaged"), damaged);
+        EXPECT_EQ(ReadBytes(Users() + "Anna.dit.damaged"), details);
+        EXPECT_FALSE(std::filesystem::exists(data + ".damaged.1"));
+
+        UserProfile& profile = UserProfile::Instance();
+        EXPECT_EQ(profile.UserNames(), std::vector<std::string>{"Anna"});
+        EXPECT_FALSE(profile.IsDirty());
+        ASSERT_TRUE(profile.SaveUser(Users() + "Anna", false));
+        EXPECT_EQ(ReadBytes(data), damaged);
+    }
+
+    // A copy kept before under that name stays as it is; the new one gets a number.
+    std::ofstream(data + ".damaged", std::ios::binary | std::ios::trunc) << "older";
+    LoginDialog::SetNextAnswer(QStringLiteral("Anna"), QStringLiteral("abcd"), {});
+    LoginDialog again;
+    again.exec();
+    EXPECT_EQ(ReadBytes(data + ".damaged"), "older");
+    EXPECT_EQ(ReadBytes(data + ".damaged.1"), ReadBytes(data));
 }
 
 TEST_F(LoginDialogTest, NamesKeepOnlyPlainLettersDigitsAndBlanksAndNeedTwoCharacters)
