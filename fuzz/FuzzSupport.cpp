@@ -86,7 +86,7 @@ void WriteRawFile(const std::string& path, std::string_view bytes)
 
 void WritePackedFile(const std::string& path, std::string_view content)
 {
-    BlockCodec codec;
+    static BlockCodec codec; // keeps its tables between files
     std::string file;
     std::vector<unsigned char> packed;
     for (std::size_t at = 0; at < content.size(); at += kBlockBytes) {
