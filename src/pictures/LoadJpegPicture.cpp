@@ -7,7 +7,6 @@
 #include <string>
 #include <utility>
 
-#include <jerror.h>
 #include <jpeglib.h>
 
 namespace {
@@ -55,17 +54,14 @@ ErrorTrap& TrapOf(j_common_ptr info)
     std::longjmp(trap.returnPoint, 1);
 }
 
-// Warnings let the library go on with made-up data. The end of the file before the end
-// of the picture is taken as fatal, though: the missing part would come out grey.
+// Warnings let the library go on with made-up data: after the end of the file, or of the
+// data a header's size claims, the missing part would come out grey; a damaged stretch
+// would be skipped. Our own pictures have none, so every warning is taken as fatal.
 void NoteMessage(j_common_ptr info, int level)
 {
-    if (level >= 0) {
-        return;
-    }
-    if (info->err->msg_code == JWRN_JPEG_EOF) {
+    if (level < 0) {
         LeaveOnFatalError(info);
     }
-    ++info->err->num_warnings;
 }
 
 void WatchScans(j_common_ptr info)

@@ -6,6 +6,7 @@
 #include <memory>
 #include <stdexcept>
 #include <unistd.h>
+#include <utility>
 
 #include <jpeglib.h>
 
@@ -86,6 +87,22 @@ void WriteJpeg(const std::string& path, int width, int height, JpegKind kind,
     }
     if (kind == JpegKind::Progressive) {
         jpeg_simple_progression(&info);
+    }
+    // The most scans a sound file can have in bulk: every coefficient by itself, its two
+    // low bits sent in refinement scans of their own.
+    std::vector<jpeg_scan_info> scans;
+    if (kind == JpegKind::ManyScans) {
+        scans.push_back({3, {0, 1, 2, 0}, 0, 0, 0, 1});
+        scans.push_back({3, {0, 1, 2, 0}, 0, 0, 1, 0});
+        for (const auto& [high, low] : {std::pair{0, 2}, std::pair{2, 1}, std::pair{1, 0}}) {
+            for (int c = 0; c < 3; ++c) {
+                for (int k = 1; k < 64; ++k) {
+                    scans.push_back({1, {c, 0, 0, 0}, k, k, high, low});
+                }
+            }
+        }
+        info.scan_info = scans.data();
+        info.num_scans = static_cast<int>(scans.size());
     }
     jpeg_start_compress(&info, TRUE);
     const std::size_t rowBytes = static_cast<std::size_t>(width) * components;

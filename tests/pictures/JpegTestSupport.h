@@ -33,6 +33,7 @@ enum class JpegKind
     CmykAdobe, // Adobe marker: inks stored inverted, 255 = no ink
     CmykPlain, // no Adobe marker: amounts of ink as they are
     Ycck,      // inverted inks, stored as YCCK by the compressor
+    ManyScans, // progressive RGB, each AC coefficient of each colour in three scans: 569 in all
 };
 
 int ComponentsOf(JpegKind kind);

@@ -241,17 +241,35 @@ TEST_F(LoadJpegPictureTest, HugeClaimedSizeIsRefusedAsOutOfMemory)
     EXPECT_TRUE(picture.IsEmpty());
 }
 
-// The last scan of a progressive file repeated over and over: each one would cost a pass
-// over the whole picture.
+// A header claiming more rows than the data holds: the library would make up the rest.
+TEST_F(LoadJpegPictureTest, HeaderClaimingMoreThanItsDataFails)
+{
+    const std::string whole = NoisyJpeg(m_folder.File("whole.jpg"));
+    const std::string path = m_folder.File("short.jpg");
+    for (const auto& [width, height] : {std::pair{64, 49}, std::pair{5792, 5792}}) {
+        SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
+        picturetest::WriteAll(path, WithClaimedSize(whole, width, height));
+        Picture picture = Leftover();
+        PictureLoadFailure failure;
+        EXPECT_FALSE(LoadJpegPicture(path, picture, &failure));
+        EXPECT_EQ(failure.kind, Kind::FatalError);
+        EXPECT_NE(failure.message.find("Corrupt JPEG data"), std::string::npos) << failure.message;
+        EXPECT_TRUE(picture.IsEmpty());
+    }
+}
+
+// Each scan costs a pass over the whole picture. The last scan repeated over and over
+// breaks the progression and fails at the first repeat; a file of only sound scans, each
+// coefficient refined bit by bit, is cut short at the limit.
 TEST_F(LoadJpegPictureTest, EndlessScansAreCutShort)
 {
+    const auto samples = picturetest::MakeSamples(16, 16, 3, [](int x, int y, std::uint8_t* out) {
+        out[0] = static_cast<std::uint8_t>(x * 16);
+        out[1] = static_cast<std::uint8_t>(y * 16);
+        out[2] = 90;
+    });
     const std::string path = m_folder.File("scans.jpg");
-    picturetest::WriteJpeg(path, 16, 16, JpegKind::Progressive,
-                           picturetest::MakeSamples(16, 16, 3, [](int x, int y, std::uint8_t* out) {
-                               out[0] = static_cast<std::uint8_t>(x * 16);
-                               out[1] = static_cast<std::uint8_t>(y * 16);
-                               out[2] = 90;
-                           }));
+    picturetest::WriteJpeg(path, 16, 16, JpegKind::Progressive, samples);
     const std::string whole = picturetest::ReadAll(path);
     const std::size_t lastScan = whole.rfind("\xFF\xDA");
     const std::size_t end = whole.rfind("\xFF\xD9");
@@ -263,6 +281,11 @@ TEST_F(LoadJpegPictureTest, EndlessScansAreCutShort)
     picturetest::WriteAll(path, repeated + "\xFF\xD9");
     Picture picture;
     PictureLoadFailure failure;
+    EXPECT_FALSE(LoadJpegPicture(path, picture, &failure));
+    EXPECT_EQ(failure.kind, Kind::FatalError);
+    EXPECT_FALSE(failure.message.empty());
+
+    picturetest::WriteJpeg(path, 16, 16, JpegKind::ManyScans, samples);
     EXPECT_FALSE(LoadJpegPicture(path, picture, &failure));
     EXPECT_EQ(failure.kind, Kind::FatalError);
     EXPECT_NE(failure.message.find(std::to_string(MaxJpegScans)), std::string::npos) << failure.message;
