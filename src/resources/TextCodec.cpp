@@ -145,6 +145,25 @@ std::string TextCodec::FromUtf8(std::string_view utf8)
     return out;
 }
 
+bool TextCodec::FromUtf8Exactly(std::string_view utf8, std::string& windows1250, std::size_t& faultAt)
+{
+    windows1250.clear();
+    windows1250.reserve(utf8.size());
+    size_t i = 0;
+    while (i < utf8.size()) {
+        char32_t cp = 0;
+        const size_t len = DecodeSequence(utf8, i, cp);
+        const int b = len == 0 ? -1 : ByteForCodePoint(cp);
+        if (b < 0) {
+            faultAt = i;
+            return false;
+        }
+        windows1250 += static_cast<char>(b);
+        i += len;
+    }
+    return true;
+}
+
 int TextCodec::ByteForCodePoint(char32_t codePoint)
 {
     const auto& byteOf = CodecTables().byteOf;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,10 @@ public:
 
     // Characters without a Windows-1250 form and malformed sequences are dropped.
     static std::string FromUtf8(std::string_view utf8);
+
+    // Like FromUtf8, but stops at the first character without a Windows-1250 form or
+    // malformed sequence: false, with `faultAt` its byte offset in `utf8`.
+    static bool FromUtf8Exactly(std::string_view utf8, std::string& windows1250, std::size_t& faultAt);
 
     // The Windows-1250 byte of a Unicode code point, or -1 when there is none.
     static int ByteForCodePoint(char32_t codePoint);

@@ -57,3 +57,37 @@ TEST(TextCodec, RecognisesUtf8)
     EXPECT_EQ(TextCodec::ByteForCodePoint(U'\u00E4'), 0xE4);
     EXPECT_EQ(TextCodec::ByteForCodePoint(U'\u2192'), -1);
 }
+
+TEST(TextCodec, ExactConversionStopsAtTheFirstFault)
+{
+    struct Case
+    {
+        std::string utf8;
+        bool ok;
+        std::size_t faultAt;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"Gr\xC3\xBC\xC3\x9F"
+         "e \xE2\x82\xAC",
+         true, 0,
+         "Gr\xFC\xDF"
+         "e \x80"},
+        {"ab\xE2\x86\x92"
+         "c\xE2\x86\x92",
+         false, 2, ""},                     // arrow: the first one counts
+        {"\xC3\xBC\xC3", false, 2, ""},     // truncated after a good letter
+        {"a\xED\xA0\x80", false, 1, ""},    // surrogate
+        {"\xF0\x9F\x98\x80", false, 0, ""}, // emoji
+        {"", true, 0, ""},
+    };
+    for (const Case& c : cases) {
+        std::string bytes = "old";
+        std::size_t faultAt = 99;
+        EXPECT_EQ(TextCodec::FromUtf8Exactly(c.utf8, bytes, faultAt), c.ok) << c.utf8;
+        if (c.ok)
+            EXPECT_EQ(bytes, c.bytes) << c.utf8;
+        else
+            EXPECT_EQ(faultAt, c.faultAt) << c.utf8;
+    }
+}

@@ -102,6 +102,68 @@ TEST_F(DataToolTest, PackAndUnpackKeepTheBytes)
     EXPECT_EQ(fs::file_size(m_dir / "empty.ddd"), 0u);
 }
 
+TEST_F(DataToolTest, ConvertsUtf8SourcesAsTheDataBuildDoes)
+{
+    // The build's own calls: target, then the UTF-8 source; no standard input.
+    const auto bytes = [&](const std::string& name) {
+        std::ifstream in(m_dir / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    };
+    std::ofstream(m_dir / "good.utf8", std::ios::binary) << "Gr\xC3\xBC\xC3\x9F"
+                                                            "e\r\n\xC5\x81\xC3\xB3"
+                                                            "d\xC5\xBA \xE2\x82\xAC\xC2\xA4";
+    const ToolRun pack =
+        Tool(std::string("pack --from-utf8 ").append(Arg("good.ddd")).append(" ").append(Arg("good.utf8")));
+    ASSERT_EQ(pack.status, 0) << pack.err;
+    LineFile file;
+    ASSERT_TRUE(file.LoadLines(Path("good.ddd")));
+    const std::vector<std::string> lines = {"Gr\xFC\xDF"
+                                            "e\r",
+                                            "\xA3\xF3\x64\x9F \x80\xA4"};
+    EXPECT_EQ(file.Lines(), lines);
+    const ToolRun text =
+        Tool(std::string("text ").append(Arg("good.txt")).append(" ").append(Arg("good.utf8")));
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_EQ(bytes("good.txt"), "Gr\xFC\xDF"
+                                 "e\r\n\xA3\xF3\x64\x9F \x80\xA4");
+
+    // A character outside Windows-1250, or a byte that is not UTF-8: the build stops
+    // with the line and column, and the file from the last good build stays whole.
+    struct Case
+    {
+        std::string source;
+        std::string where;
+    };
+    const Case cases[] = {
+        {"eins\nzwei\ndr\xC3\xBC \xE2\x86\x92 drei\nvier\n", "line 3, column 5:"},
+        {"\xF0\x9F\x98\x80", "line 1, column 1:"},
+        {"a\n\nGr\xFC\xDF"
+         "e\n",
+         "line 3, column 3:"},
+    };
+    for (const Case& c : cases) {
+        std::ofstream(m_dir / "bad.utf8", std::ios::binary) << c.source;
+        for (const char* command : {"pack --from-utf8 ", "text "}) {
+            const std::string target = std::string(command) == "text " ? "good.txt" : "good.ddd";
+            const std::string before = bytes(target);
+            const ToolRun run =
+                Tool(std::string(command).append(Arg(target)).append(" ").append(Arg("bad.utf8")));
+            EXPECT_EQ(run.status, 1) << command << c.where;
+            EXPECT_NE(run.err.find("bad.utf8: " + c.where), std::string::npos) << run.err;
+            EXPECT_EQ(bytes(target), before) << command << c.where;
+        }
+    }
+    // From standard input too; without the option the bytes pass as they are.
+    const ToolRun piped =
+        Tool(std::string("pack --from-utf8 ").append(Arg("piped.ddd")), "a\n\xE2\x86\x92\n");
+    EXPECT_EQ(piped.status, 1);
+    EXPECT_NE(piped.err.find("standard input: line 2, column 1:"), std::string::npos) << piped.err;
+    EXPECT_FALSE(fs::exists(m_dir / "piped.ddd"));
+    EXPECT_EQ(Tool(std::string("text ").append(Arg("t.txt")).append(" ").append(Arg("missing.utf8"))).status,
+              1);
+    EXPECT_EQ(Tool(std::string("text ").append(Arg("t.txt"))).status, 2);
+}
+
 TEST_F(DataToolTest, FailuresNameTheFileAndExitWithOne)
 {
     const ToolRun missing = Tool(std::string("unpack ").append(Arg("nope.ddd")));

@@ -10,18 +10,23 @@
 #include "keyboard/KeyboardLayout.h"
 #include "resources/ProgramPaths.h"
 #include "resources/StringTable.h"
+#include "resources/TemporaryFileName.h"
 #include "resources/TextCodec.h"
 #include "results/ExerciseEvaluation.h"
 #include "results/ResultNumbers.h"
 #include "rtf/RtfFileError.h"
 #include "rtf/RtfTextReader.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <fstream>
 #include <iostream>
 #include <iterator>
 #include <optional>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -32,13 +37,15 @@ constexpr int kFileError = 61857;
 
 int Usage()
 {
-    std::cerr << "usage: tippwerk-data unpack FILE\n"
-                 "       tippwerk-data pack FILE            (lines from standard input)\n"
-                 "       tippwerk-data lessons KEYBOARD SET [--lines]\n"
-                 "       tippwerk-data import [--keyboard ID] FILE\n"
-                 "       tippwerk-data stat FILE\n"
-                 "       tippwerk-data results [--seed N] [--keyboard ID] FILE\n"
-                 "       tippwerk-data keyboard ID\n";
+    std::cerr
+        << "usage: tippwerk-data unpack FILE\n"
+           "       tippwerk-data pack [--from-utf8] FILE [SOURCE]  (lines from SOURCE or standard input)\n"
+           "       tippwerk-data text FILE SOURCE     (UTF-8 text as Windows-1250)\n"
+           "       tippwerk-data lessons KEYBOARD SET [--lines]\n"
+           "       tippwerk-data import [--keyboard ID] FILE\n"
+           "       tippwerk-data stat FILE\n"
+           "       tippwerk-data results [--seed N] [--keyboard ID] FILE\n"
+           "       tippwerk-data keyboard ID\n";
     return 2;
 }
 
@@ -70,11 +77,50 @@ int Unpack(const std::string& path)
     return 0;
 }
 
-int Pack(const std::string& path)
+// The whole of `source`, or of standard input when it is empty.
+bool ReadSource(const std::string& source, std::string& text)
 {
-    std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
-    if (std::cin.bad())
-        return Fail("standard input", "read error");
+    if (source.empty()) {
+        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+        return !std::cin.bad();
+    }
+    std::ifstream in(source, std::ios::binary);
+    if (!in)
+        return false;
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+// UTF-8 to Windows-1250. A character the program cannot show must stop the data build
+// instead of vanishing, so the author hears where it is.
+bool ToWindows1250(const std::string& name, std::string& text)
+{
+    std::string bytes;
+    std::size_t faultAt = 0;
+    if (TextCodec::FromUtf8Exactly(text, bytes, faultAt)) {
+        text = std::move(bytes);
+        return true;
+    }
+    const auto fault = text.begin() + static_cast<std::ptrdiff_t>(faultAt);
+    const auto line = std::count(text.begin(), fault, '\n') + 1;
+    const auto lineStart = std::find(std::make_reverse_iterator(fault), text.rend(), '\n').base();
+    // Characters, not bytes: UTF-8 continuation bytes do not count.
+    const auto column = std::count_if(lineStart, fault,
+                                      [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }) +
+                        1;
+    Fail(name, "line " + std::to_string(line) + ", column " + std::to_string(column) +
+                   ": not UTF-8 or a character without a Windows-1250 form");
+    return false;
+}
+
+int Pack(const std::string& path, bool fromUtf8, const std::string& source)
+{
+    const std::string name = source.empty() ? "standard input" : source;
+    std::string input;
+    if (!ReadSource(source, input))
+        return Fail(name, "cannot be read");
+    if (fromUtf8 && !ToWindows1250(name, input))
+        return 1;
     LineFile file;
     size_t start = 0;
     while (start < input.size()) {
@@ -87,6 +133,42 @@ int Pack(const std::string& path)
         start = end + 1;
     }
     if (!file.SaveLines(path))
+        return Fail(path, "cannot be written");
+    return 0;
+}
+
+// Written beside the target and renamed over it, so a failed build leaves no half file.
+bool WriteAtomically(const std::string& path, const std::string& bytes)
+{
+    std::string temporary;
+    const int fd = TemporaryFileName::Create(path, temporary);
+    if (fd < 0)
+        return false;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    const bool written = done == bytes.size() && ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !written || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+int Text(const std::string& path, const std::string& source)
+{
+    std::string text;
+    if (!ReadSource(source, text))
+        return Fail(source, "cannot be read");
+    if (!ToWindows1250(source, text))
+        return 1;
+    if (!WriteAtomically(path, text))
         return Fail(path, "cannot be written");
     return 0;
 }
@@ -167,6 +249,8 @@ int Import(const std::string& keyboard, const std::string& path)
     } catch (const RtfFileError& error) {
         const int id = error.kind() == RtfFileError::Kind::NotFound ? kFileNotFound : kFileError;
         return Fail(path, WithPath(id, path));
+    } catch (const std::exception&) {
+        return Fail(path, StringTable::Utf8(kBadFileFormat));
     }
     for (const auto& line : catalog.FreeTextLines())
         std::cout << TextCodec::ToUtf8(line) << '\n';
@@ -292,8 +376,14 @@ int main(int argc, char** argv)
     const std::string& command = args[0];
     if (command == "unpack" && args.size() == 2)
         return Unpack(args[1]);
-    if (command == "pack" && args.size() == 2)
-        return Pack(args[1]);
+    if (command == "pack") {
+        const bool fromUtf8 = args.size() > 1 && args[1] == "--from-utf8";
+        const std::size_t rest = args.size() - (fromUtf8 ? 2 : 1);
+        if (rest == 1 || rest == 2)
+            return Pack(args[fromUtf8 ? 2 : 1], fromUtf8, rest == 2 ? args.back() : std::string());
+    }
+    if (command == "text" && args.size() == 3)
+        return Text(args[1], args[2]);
     if (command == "lessons" && (args.size() == 3 || (args.size() == 4 && args[3] == "--lines")))
         return Lessons(args[1], args[2], args.size() == 4);
     if (command == "stat" && args.size() == 2)
