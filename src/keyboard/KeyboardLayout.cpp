@@ -43,7 +43,7 @@ bool ParseKey(std::string line, KeyboardKey& key)
 
 bool KeyboardLayout::IsPlainFileName(const std::string& name)
 {
-    return name.find('/') == std::string::npos && name.find('\0') == std::string::npos;
+    return IsSafeFileName(name);
 }
 
 std::string KeyboardLayout::FilePath(const std::string& name)

@@ -48,3 +48,14 @@ std::string ProgramFilePath(const std::string& folder, const std::string& file)
         return base + file;
     return base + folder + '/' + file;
 }
+
+bool IsSafeFileName(const std::string& name)
+{
+    if (name == "." || name == "..")
+        return false;
+    for (const char c : name) {
+        if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 32 || c == 127)
+            return false;
+    }
+    return true;
+}

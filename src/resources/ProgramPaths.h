@@ -18,3 +18,8 @@ public:
 // Full path of `file` inside `folder` of the program folder; an empty folder gives the
 // file directly in the program folder. Empty when the program folder is unknown.
 std::string ProgramFilePath(const std::string& folder, const std::string& file);
+
+// Whether `name`, taken from a file, may become a file or folder name inside a folder of
+// the program folder: no '/' or '\\', no control character, not "." or "..", so that it
+// can never lead out of that folder. The empty name passes; callers treat it as unset.
+bool IsSafeFileName(const std::string& name);

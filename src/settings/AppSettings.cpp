@@ -1,6 +1,7 @@
 #include "settings/AppSettings.h"
 
 #include "exercise/DataFields.h"
+#include "resources/ProgramPaths.h"
 
 void AppSettings::Reset()
 {
@@ -54,11 +55,5 @@ void AppSettings::CopyFrom(const AppSettings& other)
 
 bool AppSettings::IsSafePictureSet(const std::string& name)
 {
-    if (name == "." || name == "..")
-        return false;
-    for (const char c : name) {
-        if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 32 || c == 127)
-            return false;
-    }
-    return true;
+    return IsSafeFileName(name);
 }

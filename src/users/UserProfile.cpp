@@ -142,7 +142,9 @@ constexpr int kMaxDamagedCopies = 1000;
 bool KeepCopyAside(const std::string& path)
 {
     for (int n = 0; n < kMaxDamagedCopies; ++n) {
-        const std::string copy = path + ".damaged" + (n == 0 ? std::string() : "." + std::to_string(n));
+        std::string copy = path + ".damaged";
+        if (n > 0)
+            copy.append(1, '.').append(std::to_string(n));
         std::error_code ec;
         const bool taken = std::filesystem::exists(copy, ec) || ec;
         if (!taken)
@@ -316,6 +318,13 @@ UserLoadResult UserProfile::LoadUser(const std::string& name, bool fromDiskette)
     m_password = file.LineAt(1);
     m_keyboardId = file.LineAt(2);
     m_lessonSet = file.LineAt(3);
+    // Both name the lesson file (and the keyboard the keyboard file): a damaged name must
+    // not lead out of the program folder. Together they are one course, so both are
+    // dropped and the user gets the program's first course as an account without one.
+    if (!IsSafeFileName(m_keyboardId) || !IsSafeFileName(m_lessonSet)) {
+        m_keyboardId.clear();
+        m_lessonSet.clear();
+    }
     m_settingsLine = file.LineAt(4);
     for (int i = 5; i < file.LineCount() && ProgressCount() < kMaxProgressRecords; ++i) {
         LessonProgress record;

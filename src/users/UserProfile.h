@@ -46,6 +46,8 @@ public:
     // data file cannot be read or its first line is another name; the name is kept anyway
     // (a new account starts from there).
     // A known user whose data file is there but does not load is reported as damaged.
+    // A keyboard id or lesson set that could lead out of the program folder
+    // (IsSafeFileName) leaves both empty, as for a user without a course.
     UserLoadResult LoadUser(const std::string& name, bool fromDiskette);
     // Copies a data file that does not load, and the details file beside it, to
     // <file>.damaged (.damaged.1, .damaged.2 ... when taken by another copy), so that

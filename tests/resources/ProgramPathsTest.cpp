@@ -22,3 +22,13 @@ TEST(ProgramPaths, TestOverrideWins)
     EXPECT_EQ(ProgramFilePath("users", "a.dat"), "/tmp/x/users/a.dat");
     ProgramPaths::SetProgramFolderForTesting({});
 }
+
+TEST(ProgramPaths, NamesFromFilesCannotLeadOutOfTheirFolder)
+{
+    for (const std::string good : {"", "00000407", "_a", "Herbst", "...", "a..b", "\xE4\x9A"})
+        EXPECT_TRUE(IsSafeFileName(good)) << good;
+    for (const std::string& bad : {std::string("."), std::string(".."), std::string("../../tmp/x"),
+                                   std::string("a/b"), std::string("/etc"), std::string("a\\b"),
+                                   std::string("a\tb"), std::string("a\x7F"), std::string("a\0b", 3)})
+        EXPECT_FALSE(IsSafeFileName(bad)) << bad;
+}

@@ -231,6 +231,21 @@ TEST_F(UserProfileTest, NamesThatCannotBeFileNamesAreRefused)
     EXPECT_TRUE(profile.IsDirty());
 }
 
+TEST_F(UserProfileTest, CourseThatWouldLeaveTheProgramFolderIsDropped)
+{
+    const std::vector<std::pair<std::string, std::string>> courses = {
+        {"../../tmp/x", "_a"}, {"00000409", "../../tmp/x"}, {"..", "_a"}, {"00000409", "a\\b"}};
+    for (const auto& [keyboard, lessonSet] : courses) {
+        WriteUser("Anna", {"Anna", "pw", keyboard, lessonSet, kDefaultOptions, "1:1.00:100:10:1:"});
+        UserProfile profile;
+        profile.ScanUsers(Users() + "*.dat");
+        ASSERT_TRUE(profile.LoadUser("Anna", false)) << keyboard << lessonSet;
+        EXPECT_EQ(profile.KeyboardId(), "") << keyboard << lessonSet;
+        EXPECT_EQ(profile.LessonSet(), "") << keyboard << lessonSet;
+        EXPECT_EQ(profile.ProgressCount(), 1); // the rest of the user stays
+    }
+}
+
 TEST_F(UserProfileTest, FailedSaveKeepsThePreviousFilesAndStaysDirty)
 {
     UserProfile profile;
