@@ -3,14 +3,13 @@
 #include "widgets/DialogFont.h"
 #include "widgets/DialogText.h"
 #include "widgets/LinkLabel.h"
+#include "widgets/ScriptedAnswer.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include <utility>
 
 namespace {
 
@@ -27,11 +26,7 @@ const char* const kOkText = "OK";
 
 constexpr int kIconSize = 48;
 
-std::optional<int>& NextAnswer()
-{
-    static std::optional<int> answer;
-    return answer;
-}
+using Script = ScriptedAnswer<AboutDialog, int>;
 
 QLabel* PlainLabel(const QString& text, QWidget* parent)
 {
@@ -44,17 +39,17 @@ QLabel* PlainLabel(const QString& text, QWidget* parent)
 
 void AboutDialog::SetNextAnswer(int result)
 {
-    NextAnswer() = result;
+    Script::Set(result);
 }
 
 void AboutDialog::ClearNextAnswer()
 {
-    NextAnswer().reset();
+    Script::Clear();
 }
 
 bool AboutDialog::HasNextAnswer()
 {
-    return NextAnswer().has_value();
+    return Script::Has();
 }
 
 AboutDialog::AboutDialog(const QIcon& icon, QWidget* parent)
@@ -120,7 +115,7 @@ int AboutDialog::exec()
 {
     DialogFont::Apply(this);
     m_ok->setFocus();
-    if (std::optional<int> answer = std::exchange(NextAnswer(), std::nullopt)) {
+    if (std::optional<int> answer = Script::Take()) {
         done(*answer == kResultCancel ? kResultCancel : kResultOk);
         return result();
     }

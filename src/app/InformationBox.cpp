@@ -2,14 +2,13 @@
 
 #include "widgets/DialogFont.h"
 #include "widgets/DialogText.h"
+#include "widgets/ScriptedAnswer.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include <utility>
 
 namespace {
 
@@ -20,11 +19,7 @@ const char* const kNoText = "Nein";
 const char* const kContinueText = "&Wir gehen weiter";
 const char* const kOptionText = "Das Fenster andernorts aufrufen?";
 
-std::optional<InformationBox::Answer>& NextAnswer()
-{
-    static std::optional<InformationBox::Answer> answer;
-    return answer;
-}
+using Script = ScriptedAnswer<InformationBox, InformationBox::Answer>;
 
 QPushButton* MakeButton(const char* text, QWidget* parent)
 {
@@ -37,17 +32,17 @@ QPushButton* MakeButton(const char* text, QWidget* parent)
 
 void InformationBox::SetNextAnswer(int button, bool checked)
 {
-    NextAnswer() = Answer{button, checked};
+    Script::Set(Answer{button, checked});
 }
 
 void InformationBox::ClearNextAnswer()
 {
-    NextAnswer().reset();
+    Script::Clear();
 }
 
 bool InformationBox::HasNextAnswer()
 {
-    return NextAnswer().has_value();
+    return Script::Has();
 }
 
 InformationBox::InformationBox(int mode, int stringId, int& option, QWidget* parent)
@@ -97,7 +92,7 @@ InformationBox::InformationBox(int mode, const QString& text, int& option, QWidg
 int InformationBox::exec()
 {
     OnInitDialog();
-    if (std::optional<Answer> answer = std::exchange(NextAnswer(), std::nullopt)) {
+    if (std::optional<Answer> answer = Script::Take()) {
         if (!m_checkBox->isHidden())
             m_checkBox->setChecked(answer->checked);
         FinishWith(answer->button);

@@ -2,6 +2,7 @@
 
 #include "app/ProgramMessage.h"
 #include "widgets/DialogFont.h"
+#include "widgets/ScriptedAnswer.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,11 +31,7 @@ const char* const kCancelText = "&Zurück";
 // Long enough for any number worth typing, short enough that nothing odd gets far.
 constexpr int kFieldLength = 24;
 
-std::optional<LimitDialog::Answer>& NextAnswer()
-{
-    static std::optional<LimitDialog::Answer> answer;
-    return answer;
-}
+using Script = ScriptedAnswer<LimitDialog, LimitDialog::Answer>;
 
 QLineEdit* MakeField(QWidget* parent)
 {
@@ -56,17 +53,17 @@ QPushButton* MakeButton(const char* text, QWidget* parent)
 
 void LimitDialog::SetNextAnswer(const Answer& answer)
 {
-    NextAnswer() = answer;
+    Script::Set(answer);
 }
 
 void LimitDialog::ClearNextAnswer()
 {
-    NextAnswer().reset();
+    Script::Clear();
 }
 
 bool LimitDialog::HasNextAnswer()
 {
-    return NextAnswer().has_value();
+    return Script::Has();
 }
 
 LimitDialog::LimitDialog(QWidget* parent)
@@ -123,7 +120,7 @@ bool LimitDialog::Edit(LimitValues& values)
     m_speed->setFocus();
     m_speed->selectAll();
 
-    if (std::optional<Answer> answer = std::exchange(NextAnswer(), std::nullopt)) {
+    if (std::optional<Answer> answer = Script::Take()) {
         Fill(answer->values);
         if (answer->confirm)
             accept();

@@ -2,6 +2,7 @@
 
 #include "widgets/DialogFont.h"
 #include "widgets/DialogText.h"
+#include "widgets/ScriptedAnswer.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -11,35 +12,29 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <utility>
-
 namespace {
 
 // The texts of dialog template 170.
 const char* const kContinueText = "&Wir gehen weiter";
 const char* const kCancelText = "Cancel";
 
-std::optional<int>& NextAnswer()
-{
-    static std::optional<int> answer;
-    return answer;
-}
+using Script = ScriptedAnswer<NoteDialog, int>;
 
 } // namespace
 
 void NoteDialog::SetNextAnswer(int result)
 {
-    NextAnswer() = result;
+    Script::Set(result);
 }
 
 void NoteDialog::ClearNextAnswer()
 {
-    NextAnswer().reset();
+    Script::Clear();
 }
 
 bool NoteDialog::HasNextAnswer()
 {
-    return NextAnswer().has_value();
+    return Script::Has();
 }
 
 NoteDialog::NoteDialog(QWidget* parent)
@@ -95,7 +90,7 @@ int NoteDialog::exec()
 {
     DialogFont::Apply(this);
     m_continue->setFocus();
-    if (std::optional<int> answer = std::exchange(NextAnswer(), std::nullopt)) {
+    if (std::optional<int> answer = Script::Take()) {
         done(*answer == kResultCancel ? kResultCancel : kResultContinue);
         return result();
     }

@@ -7,6 +7,7 @@
 #include "widgets/DialogText.h"
 #include "widgets/FullRowListView.h"
 #include "widgets/ProgramText.h"
+#include "widgets/ScriptedAnswer.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -64,27 +65,23 @@ QString Fixed(double value, int decimals)
     return QString::number(value, 'f', decimals);
 }
 
-std::optional<LessonSelectionDialog::Answer>& NextAnswer()
-{
-    static std::optional<LessonSelectionDialog::Answer> answer;
-    return answer;
-}
+using Script = ScriptedAnswer<LessonSelectionDialog, LessonSelectionDialog::Answer>;
 
 } // namespace
 
 void LessonSelectionDialog::SetNextAnswer(Answer answer)
 {
-    NextAnswer() = std::move(answer);
+    Script::Set(std::move(answer));
 }
 
 void LessonSelectionDialog::ClearNextAnswer()
 {
-    NextAnswer().reset();
+    Script::Clear();
 }
 
 bool LessonSelectionDialog::HasNextAnswer()
 {
-    return NextAnswer().has_value();
+    return Script::Has();
 }
 
 LessonSelectionDialog::LessonSelectionDialog(const std::string& userName, QWidget* parent)
@@ -120,7 +117,7 @@ LessonSelectionDialog::LessonSelectionDialog(const std::string& userName, QWidge
 int LessonSelectionDialog::exec()
 {
     OnInitDialog();
-    if (std::optional<Answer> answer = std::exchange(NextAnswer(), std::nullopt)) {
+    if (std::optional<Answer> answer = Script::Take()) {
         for (const bool yes : answer->skips)
             if (yes)
                 SkipLesson();

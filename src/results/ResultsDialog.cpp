@@ -10,6 +10,7 @@
 #include "widgets/DialogText.h"
 #include "widgets/FullRowListView.h"
 #include "widgets/ProgramText.h"
+#include "widgets/ScriptedAnswer.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -18,7 +19,7 @@
 #include <QResizeEvent>
 
 #include <algorithm>
-#include <deque>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -46,11 +47,8 @@ const char* const kSpeedSuffix = "Speed";
 // Windows edit controls stop tabs every 32 dialog units, about eight average characters.
 constexpr int kTabStopCharacters = 8;
 
-std::deque<ResultsDialog::Look>& NextAnswers()
-{
-    static std::deque<ResultsDialog::Look> answers;
-    return answers;
-}
+// A queue: a scripted run may show the results several times.
+using Script = ScriptedAnswer<ResultsDialog, ResultsDialog::Look>;
 
 QPlainTextEdit* MakeEdit(QWidget* parent)
 {
@@ -69,17 +67,17 @@ QString ForEdit(const std::string& windows1250)
 
 void ResultsDialog::SetNextAnswer(Look look)
 {
-    NextAnswers().push_back(std::move(look));
+    Script::Add(std::move(look));
 }
 
 void ResultsDialog::ClearNextAnswer()
 {
-    NextAnswers().clear();
+    Script::Clear();
 }
 
 bool ResultsDialog::HasNextAnswer()
 {
-    return !NextAnswers().empty();
+    return Script::Has();
 }
 
 KeySortState& ResultsDialog::SortState()
@@ -148,11 +146,9 @@ ResultsDialog::~ResultsDialog() = default;
 
 int ResultsDialog::exec()
 {
-    if (!NextAnswers().empty()) {
-        const Look look = std::move(NextAnswers().front());
-        NextAnswers().pop_front();
-        if (look)
-            look(*this);
+    if (std::optional<Look> look = Script::Take()) {
+        if (*look)
+            (*look)(*this);
         done(Accepted);
         return result();
     }

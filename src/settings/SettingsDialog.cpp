@@ -7,6 +7,7 @@
 #include "settings/PicturePage.h"
 #include "settings/SoundPage.h"
 #include "widgets/DialogFont.h"
+#include "widgets/ScriptedAnswer.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -18,27 +19,23 @@
 
 namespace {
 
-std::optional<int>& NextAnswer()
-{
-    static std::optional<int> answer;
-    return answer;
-}
+using Script = ScriptedAnswer<SettingsDialog, int>;
 
 } // namespace
 
 void SettingsDialog::SetNextAnswer(int button)
 {
-    NextAnswer() = button;
+    Script::Set(button);
 }
 
 void SettingsDialog::ClearNextAnswer()
 {
-    NextAnswer().reset();
+    Script::Clear();
 }
 
 bool SettingsDialog::HasNextAnswer()
 {
-    return NextAnswer().has_value();
+    return Script::Has();
 }
 
 SettingsDialog::SettingsDialog(const AppSettings& settings, SettingsSound& sound, const QImage& smallWindow,
@@ -112,7 +109,7 @@ bool SettingsDialog::Run()
 
 int SettingsDialog::exec()
 {
-    if (std::optional<int> answer = std::exchange(NextAnswer(), std::nullopt)) {
+    if (std::optional<int> answer = Script::Take()) {
         if (*answer == kOkId)
             accept();
         else

@@ -4,6 +4,7 @@
 #include "widgets/DialogFont.h"
 #include "widgets/DialogText.h"
 #include "widgets/ProgramText.h"
+#include "widgets/ScriptedAnswer.h"
 
 #include <QCollator>
 #include <QComboBox>
@@ -17,7 +18,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <utility>
 
 namespace {
 
@@ -34,17 +34,13 @@ const char* const kBackText = "&Zurück";
 
 constexpr int kDefaultCountry = 132;
 
-struct ScriptedAnswer
+struct ScriptedInput
 {
     bool accept = true;
     std::map<int, QString> texts;
 };
 
-std::optional<ScriptedAnswer>& NextAnswer()
-{
-    static std::optional<ScriptedAnswer> answer;
-    return answer;
-}
+using Script = ScriptedAnswer<UserInfoDialog, ScriptedInput>;
 
 // A text as it comes back from the user's file: characters Windows-1250 lacks are gone.
 QString AsStored(const QString& text)
@@ -97,17 +93,17 @@ QVBoxLayout* Cell(QLabel* label, QWidget* field)
 
 void UserInfoDialog::SetNextAnswer(bool accept, const std::map<int, QString>& texts)
 {
-    NextAnswer() = ScriptedAnswer{accept, texts};
+    Script::Set(ScriptedInput{accept, texts});
 }
 
 void UserInfoDialog::ClearNextAnswer()
 {
-    NextAnswer().reset();
+    Script::Clear();
 }
 
 bool UserInfoDialog::HasNextAnswer()
 {
-    return NextAnswer().has_value();
+    return Script::Has();
 }
 
 QStringList UserInfoDialog::CountryNames()
@@ -191,7 +187,7 @@ UserInfoDialog::UserInfoDialog(QWidget* parent)
 int UserInfoDialog::exec()
 {
     OnInitDialog();
-    if (std::optional<ScriptedAnswer> answer = std::exchange(NextAnswer(), std::nullopt)) {
+    if (std::optional<ScriptedInput> answer = Script::Take()) {
         for (const auto& [id, text] : answer->texts) {
             if (id == kCountryId) {
                 const int index = m_country->findText(text, Qt::MatchFixedString);

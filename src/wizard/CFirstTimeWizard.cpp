@@ -2,6 +2,7 @@
 
 #include "widgets/DialogFont.h"
 #include "widgets/DialogText.h"
+#include "widgets/ScriptedAnswer.h"
 #include "wizard/CFirstTimePage.h"
 #include "wizard/CFirstTimePage0.h"
 #include "wizard/CFirstTimePage1.h"
@@ -20,27 +21,23 @@ const char* const kNextText = "&Weiter >";
 const char* const kFinishText = "Fertig stellen";
 const char* const kCancelText = "Abbrechen";
 
-std::optional<CFirstTimeWizard::Answer>& NextAnswer()
-{
-    static std::optional<CFirstTimeWizard::Answer> answer;
-    return answer;
-}
+using Script = ScriptedAnswer<CFirstTimeWizard, CFirstTimeWizard::Answer>;
 
 } // namespace
 
 void CFirstTimeWizard::SetNextAnswer(const Answer& answer)
 {
-    NextAnswer() = answer;
+    Script::Set(answer);
 }
 
 void CFirstTimeWizard::ClearNextAnswer()
 {
-    NextAnswer().reset();
+    Script::Clear();
 }
 
 bool CFirstTimeWizard::HasNextAnswer()
 {
-    return NextAnswer().has_value();
+    return Script::Has();
 }
 
 CFirstTimeWizard::CFirstTimeWizard(KeyboardAvailable isAvailable, bool startAtTestPage, QWidget* parent)
@@ -81,7 +78,7 @@ CFirstTimeWizard::~CFirstTimeWizard() = default;
 
 int CFirstTimeWizard::exec()
 {
-    if (std::optional<Answer> answer = std::exchange(NextAnswer(), std::nullopt))
+    if (std::optional<Answer> answer = Script::Take())
         return RunScript(*answer);
     return QWizard::exec();
 }

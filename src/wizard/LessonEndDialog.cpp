@@ -2,6 +2,7 @@
 
 #include "widgets/DialogFont.h"
 #include "widgets/DialogText.h"
+#include "widgets/ScriptedAnswer.h"
 #include "wizard/StatisticsFileSaver.h"
 
 #include <QFrame>
@@ -32,11 +33,7 @@ constexpr int kSameFileTextId = 188;
 constexpr int kTextDoneTextId = 189;
 constexpr int kChoiceTextId = 190;
 
-std::optional<int>& NextAnswer()
-{
-    static std::optional<int> answer;
-    return answer;
-}
+using Script = ScriptedAnswer<LessonEndDialog, int>;
 
 QString Utf8(const char* text)
 {
@@ -62,17 +59,17 @@ QLabel* MakeLine(QWidget* parent)
 
 void LessonEndDialog::SetNextAnswer(int button)
 {
-    NextAnswer() = button;
+    Script::Set(button);
 }
 
 void LessonEndDialog::ClearNextAnswer()
 {
-    NextAnswer().reset();
+    Script::Clear();
 }
 
 bool LessonEndDialog::HasNextAnswer()
 {
-    return NextAnswer().has_value();
+    return Script::Has();
 }
 
 LessonEndDialog::LessonEndDialog(const std::string& userName, bool passed, int lessonNumber,
@@ -158,7 +155,7 @@ void LessonEndDialog::SetSaveFileChooser(SaveFileChooser chooser)
 int LessonEndDialog::exec()
 {
     endRequested = false;
-    if (std::optional<int> answer = std::exchange(NextAnswer(), std::nullopt)) {
+    if (std::optional<int> answer = Script::Take()) {
         FinishWith(*answer);
         return result();
     }
