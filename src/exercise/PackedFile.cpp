@@ -1,11 +1,10 @@
 #include "exercise/PackedFile.h"
 
 #include "exercise/PackedFileError.h"
+#include "resources/TemporaryFileName.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
-#include <chrono>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -53,14 +52,6 @@ void SyncFolder(const std::string& folder)
     }
 }
 
-std::string UniqueSuffix()
-{
-    static std::atomic<unsigned> counter{0};
-    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-    return std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-" +
-           std::to_string(static_cast<unsigned long long>(ticks) % 1000000007ULL);
-}
-
 } // namespace
 
 PackedFile::~PackedFile()
@@ -98,34 +89,23 @@ bool PackedFile::Open(const std::string& path, int mode, int blockSize)
 
 void PackedFile::CreateTemporaryFile()
 {
-    const std::string folder = FolderOf(m_targetPath);
-    const std::string name = m_targetPath.substr(m_targetPath.rfind('/') + 1);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        // Hidden, so that folder listings never show a half-written file.
-        const std::string candidate = folder + "/." + name + "." + UniqueSuffix() + ".tmp";
-        const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0) {
-            if (errno == EEXIST) {
-                continue;
-            }
-            m_mode = -1;
-            throw PackedFileError(SystemError("cannot create", candidate));
-        }
-        m_temporaryPath = candidate;
-        // A replaced file keeps its permissions.
-        struct stat target;
-        if (::stat(m_targetPath.c_str(), &target) == 0 && S_ISREG(target.st_mode)) {
-            ::fchmod(fd, target.st_mode & 07777);
-        }
-        m_file.reset(::fdopen(fd, "wb"));
-        if (!m_file) {
-            ::close(fd);
-            throw PackedFileError(SystemError("cannot open", candidate));
-        }
-        return;
+    std::string temporary;
+    const int fd = TemporaryFileName::Create(m_targetPath, temporary);
+    if (fd < 0) {
+        m_mode = -1;
+        throw PackedFileError(SystemError("cannot create a temporary file beside", m_targetPath));
     }
-    m_mode = -1;
-    throw PackedFileError("cannot find a free temporary name beside " + m_targetPath);
+    m_temporaryPath = temporary;
+    // A replaced file keeps its permissions.
+    struct stat target;
+    if (::stat(m_targetPath.c_str(), &target) == 0 && S_ISREG(target.st_mode)) {
+        ::fchmod(fd, target.st_mode & 07777);
+    }
+    m_file.reset(::fdopen(fd, "wb"));
+    if (!m_file) {
+        ::close(fd);
+        throw PackedFileError(SystemError("cannot open", temporary));
+    }
 }
 
 std::size_t PackedFile::Read(char* buffer, std::size_t n)

@@ -1,5 +1,7 @@
 #include "users/FileCopy.h"
 
+#include "resources/TemporaryFileName.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -63,11 +65,13 @@ bool FileCopy::CopyAtomically(const std::string& from, const std::string& to)
     if (in.fd < 0 || ::fstat(in.fd, &info) != 0 || !S_ISREG(info.st_mode))
         return false;
 
-    std::string temp = to + ".XXXXXX";
-    FdCloser out{::mkostemp(temp.data(), O_CLOEXEC)};
+    std::string temp;
+    FdCloser out{TemporaryFileName::Create(to, temp)};
     if (out.fd < 0)
         return false;
-    bool ok = CopyContents(in.fd, out.fd) && ::fsync(out.fd) == 0;
+    // User files hold password hashes: readable by their owner only, as before.
+    bool ok = ::fchmod(out.fd, S_IRUSR | S_IWUSR) == 0;
+    ok = ok && CopyContents(in.fd, out.fd) && ::fsync(out.fd) == 0;
     ok = (::close(out.fd) == 0) && ok;
     out.fd = -1;
     if (ok && ::rename(temp.c_str(), to.c_str()) == 0)

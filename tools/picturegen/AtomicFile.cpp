@@ -1,8 +1,11 @@
 #include "AtomicFile.h"
 
+#include "resources/TemporaryFileName.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
 
 bool AtomicFile::Write(const std::string& path, const std::string& bytes)
 {
@@ -11,9 +14,15 @@ bool AtomicFile::Write(const std::string& path, const std::string& bytes)
     if (target.has_parent_path()) {
         std::filesystem::create_directories(target.parent_path(), error);
     }
-    const std::string temporary = path + ".tmp";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    std::string temporary;
+    const int fd = TemporaryFileName::Create(path, temporary);
+    if (fd < 0) {
+        return false;
+    }
+    std::FILE* file = ::fdopen(fd, "wb");
     if (file == nullptr) {
+        ::close(fd);
+        std::filesystem::remove(temporary, error);
         return false;
     }
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
