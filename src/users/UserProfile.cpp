@@ -142,7 +142,9 @@ constexpr int kMaxDamagedCopies = 1000;
 bool KeepCopyAside(const std::string& path)
 {
     for (int n = 0; n < kMaxDamagedCopies; ++n) {
-        const std::string copy = path + ".damaged" + (n == 0 ? std::string() : "." + std::to_string(n));
+        std::string copy = path + ".damaged";
+        if (n > 0)
+            copy.append(1, '.').append(std::to_string(n));
         std::error_code ec;
         const bool taken = std::filesystem::exists(copy, ec) || ec;
         if (!taken)
