@@ -14,7 +14,8 @@
 // has a data file <name>.dat and a details file <name>.dit, both line files, in the
 // users folder and, as a backup, in the diskette folder.
 //
-// No operation shows a message; results are reported as bool and callers decide.
+// No operation shows a message; results read as bool (those of loading and saving also
+// say what failed) and callers decide.
 class UserProfile
 {
 public:
