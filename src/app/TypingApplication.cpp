@@ -4,6 +4,7 @@
 #include "app/PictureStore.h"
 #include "app/ProgramIcon.h"
 #include "app/QtTranslation.h"
+#include "app/TerminationSignals.h"
 #include "app/WelcomeScreen.h"
 #include "exercise/RemarkRandom.h"
 #include "exercise/RemarkTables.h"
@@ -11,6 +12,7 @@
 #include "feedback/SoundFeedback.h"
 #include "keyboard/KeyboardLayoutSwitcher.h"
 #include "pictures/PictureMessages.h"
+#include "resources/StaleTemporaryFiles.h"
 #include "users/LoginDialog.h"
 #include "users/UserFileSaver.h"
 #include "users/UserProfile.h"
@@ -19,11 +21,13 @@
 #include <QApplication>
 #include <QStyleFactory>
 #include <QTimer>
+#include <filesystem>
 #include <malloc.h>
 #include <optional>
 
 int TypingApplication::Run(int argc, char** argv)
 {
+    const auto started = std::filesystem::file_time_type::clock::now();
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setApplicationName(QStringLiteral("Tippwerk"));
@@ -32,6 +36,8 @@ int TypingApplication::Run(int argc, char** argv)
     QApplication::setWindowIcon(ProgramIcon::Create());
     // The interface is German; Qt's own dialogs and buttons follow it.
     QtTranslation::Install(app);
+    // Until the main window exists, SIGTERM and SIGINT just end the program.
+    TerminationSignals termination;
 
     PictureStore pictures;
     if (!pictures.LoadStartPictures()) {
@@ -42,6 +48,10 @@ int TypingApplication::Run(int argc, char** argv)
 
     if (const int code = RunWelcomeScreen(pictures); code != 0)
         return code;
+    if (termination.Received())
+        return 0;
+    // Saves cut off by a kill leave their temporary files behind; nobody else removes them.
+    StaleTemporaryFiles::Remove(UserProfile::UsersFolder(), started, StaleTemporaryFiles::IsProcessAlive);
 
     UserProfile::InstallAsCourseProvider();
     LoginDialog login;
@@ -68,6 +78,12 @@ int TypingApplication::Run(int argc, char** argv)
             quitCode = code;
             QApplication::exit(code);
         });
+        // A session ending or a service manager: the same way out as "Ende".
+        termination.SetReaction([&] {
+            quitCode = 0;
+            frame.close();
+            QApplication::exit(0);
+        });
         frame.show();
         frame.Start();
         // Decoding the pictures and the start-up dialogs leave freed heap behind; give it
@@ -76,6 +92,7 @@ int TypingApplication::Run(int argc, char** argv)
         result = quitCode ? *quitCode : QApplication::exec();
         if (quitCode)
             result = *quitCode;
+        termination.SetReaction({});
     }
     layouts->Restore();
     // The main window is gone: a failure gets a box of its own.
