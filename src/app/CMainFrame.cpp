@@ -717,6 +717,9 @@ void CMainFrame::PractiseFile(const QString& path)
     } catch (const RtfFileError& error) {
         const int message = error.kind() == RtfFileError::Kind::NotFound ? 61858 : 61857;
         failure = DialogText::FromTable(message).arg(QString::fromStdString(error.path()));
+    } catch (const std::exception&) {
+        // A text too large for the memory left is no text to practise on; the program goes on.
+        failure = DialogText::FromTable(506);
     }
     if (imported) {
         if (!m_engine->StartLesson(FREE_TEXT_LESSON))

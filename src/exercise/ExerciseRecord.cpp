@@ -129,7 +129,7 @@ bool ExerciseRecord::SaveStatistics(const std::string& path) const
 bool ExerciseRecord::LoadStatistics(const std::string& path)
 {
     LineFile file;
-    if (!file.LoadLines(path)) {
+    if (!file.LoadLines(path, LineFileLimits::kStatisticsFileBytes)) {
         return false;
     }
     m_keystrokes.clear();

@@ -3,6 +3,7 @@
 #include "exercise/DataFields.h"
 #include "exercise/LimitDialogPrompt.h"
 #include "exercise/LineFile.h"
+#include "exercise/PendingText.h"
 #include "exercise/TypeableCharacters.h"
 #include "resources/ProgramPaths.h"
 #include "resources/StringTable.h"
@@ -11,14 +12,22 @@
 
 #include <algorithm>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
+#include <stdexcept>
 
 namespace {
 
 constexpr int kFreeTextTitle = 116;
 // A text to copy-type is small; anything beyond this is not a text file for practice,
 // and reading it whole would only cost memory.
-constexpr std::streamsize kMaxImportBytes = 16 * 1024 * 1024;
+constexpr size_t kMaxImportBytes = 16 * 1024 * 1024;
+
+LessonCatalog::TextReader& TextReaderForTesting()
+{
+    static LessonCatalog::TextReader reader;
+    return reader;
+}
 
 std::unique_ptr<LessonCatalog>& InstanceSlot()
 {
@@ -51,6 +60,16 @@ void ReplaceAll(std::string& text, std::string_view from, std::string_view to)
     text = std::move(result);
 }
 
+// Tabs become spaces, runs of up to four spaces one, and what the keyboard cannot type goes.
+void CleanLine(std::string& line)
+{
+    std::replace(line.begin(), line.end(), '\t', ' ');
+    ReplaceAll(line, "  ", " ");
+    ReplaceAll(line, "  ", " ");
+    line.erase(std::remove_if(line.begin(), line.end(), [](char c) { return !TypeableCharacters::Contains(c); }),
+               line.end());
+}
+
 std::string Lowered(std::string text)
 {
     for (char& c : text)
@@ -68,13 +87,21 @@ bool ReadPlainTextLines(const std::string& path, std::vector<std::string>& lines
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return false;
-    std::string data(static_cast<size_t>(kMaxImportBytes) + 1, '\0');
-    in.read(data.data(), static_cast<std::streamsize>(data.size()));
-    const bool complete = in.eof() && !in.bad();
-    data.resize(static_cast<size_t>(in.gcount()));
-    bool ok = complete;
-    if (data.size() > static_cast<size_t>(kMaxImportBytes)) {
-        data.resize(static_cast<size_t>(kMaxImportBytes));
+    // What the file holds, up to one byte past the limit (which tells a file too large).
+    std::string data;
+    std::error_code sizeUnknown;
+    const std::uintmax_t size = std::filesystem::file_size(path, sizeUnknown);
+    if (!sizeUnknown)
+        data.reserve(static_cast<size_t>(std::min<std::uintmax_t>(size, kMaxImportBytes + 1)));
+    char piece[65536];
+    while (in && data.size() <= kMaxImportBytes) {
+        const size_t room = kMaxImportBytes + 1 - data.size();
+        in.read(piece, static_cast<std::streamsize>(std::min(sizeof piece, room)));
+        data.append(piece, static_cast<size_t>(in.gcount()));
+    }
+    bool ok = in.eof() && !in.bad();
+    if (data.size() > kMaxImportBytes) {
+        data.resize(kMaxImportBytes);
         ok = false;
     }
     if (const auto eof = data.find('\x1A'); eof != std::string::npos)
@@ -307,60 +334,68 @@ bool LessonCatalog::ImportText(const std::string& path, LimitDialogPrompt& promp
 
     m_freeText.clear();
     bool ok = true;
-    if (Lowered(path).find(".rtf") != std::string::npos)
-        ReadRtfLines(path, m_freeText, kLineWidth);
-    else
-        ok = ReadPlainTextLines(path, m_freeText);
-    NormaliseLines(m_freeText);
+    try {
+        if (Lowered(path).find(".rtf") != std::string::npos)
+            ReadRtfLines(path, m_freeText, kLineWidth);
+        else if (TextReaderForTesting())
+            ok = TextReaderForTesting()(path, m_freeText);
+        else
+            ok = ReadPlainTextLines(path, m_freeText);
+        NormaliseLines(m_freeText);
+    } catch (const std::exception&) {
+        // Out of memory, most likely: a half-cleaned text is no use, and the memory is.
+        std::vector<std::string>().swap(m_freeText);
+        throw;
+    }
     return ok;
+}
+
+void LessonCatalog::SetTextReaderForTesting(TextReader reader)
+{
+    TextReaderForTesting() = std::move(reader);
 }
 
 void LessonCatalog::NormaliseLines(std::vector<std::string>& lines)
 {
-    // One pass that builds the result, so that many blank lines cost no more than a
-    // few: the overflow of a wrapped line goes in front of the next raw line and is
-    // normalised together with it.
+    // The overflow of a wrapped line goes in front of the next line and is cleaned with
+    // it. Text that a run of long lines carries along is cleaned once more with every
+    // line; it is kept in a PendingText, so that this costs only what still changes.
     std::vector<std::string> out;
-    out.reserve(lines.size());
-    std::string carry;
-    bool haveCarry = false;
+    PendingText pending;
+    std::string text;
     size_t next = 0;
-    while (next < lines.size() || haveCarry) {
-        std::string line;
-        if (haveCarry) {
-            line = std::move(carry);
-            if (next < lines.size())
-                line += lines[next++];
-            carry.clear();
-            haveCarry = false;
-        } else {
-            line = std::move(lines[next++]);
+    while (next < lines.size() || !pending.Empty()) {
+        // Where the carried text meets the next line, both are cleaned as one.
+        text.assign(pending.TakeTrailingSpaces(), ' ');
+        pending.ShortenSpaceRuns();
+        if (next < lines.size()) {
+            text += lines[next];
+            std::string().swap(lines[next++]);
         }
+        CleanLine(text);
+        pending.Append(text);
 
-        std::replace(line.begin(), line.end(), '\t', ' ');
-        ReplaceAll(line, "  ", " ");
-        ReplaceAll(line, "  ", " ");
-        line.erase(
-            std::remove_if(line.begin(), line.end(), [](char c) { return !TypeableCharacters::Contains(c); }),
-            line.end());
-        if (line.empty())
+        std::string line = pending.Front(kLineWidth + 1);
+        if (line.size() <= static_cast<size_t>(kLineWidth)) {
+            pending.Clear();
+            if (!line.empty())
+                out.push_back(std::move(line));
             continue;
-
-        if (line.size() > static_cast<size_t>(kLineWidth)) {
-            std::string overflow = line.substr(kLineWidth);
-            line.resize(kLineWidth);
-            const size_t space = line.rfind(' ');
-            if (space != std::string::npos) {
-                carry = line.substr(space + 1) + overflow + ' ';
-                haveCarry = true;
-                line.resize(space);
-                // A line that began with its only space would be left empty; practice
-                // text never holds an empty line.
-                if (line.empty())
-                    continue;
-            }
         }
-        out.push_back(std::move(line));
+        line.resize(kLineWidth);
+        const size_t space = line.rfind(' ');
+        if (space == std::string::npos) {
+            // The overflow of a line without a space in its first 70 characters is lost.
+            pending.Clear();
+            out.push_back(std::move(line));
+            continue;
+        }
+        pending.DropFront(space + 1);
+        pending.Append(" ");
+        // A line that began with its only space would be left empty; practice text
+        // never holds an empty line.
+        if (space > 0)
+            out.emplace_back(line, 0, space);
     }
     lines = std::move(out);
 }

@@ -63,8 +63,14 @@ public:
     // Asks for the free-text limits and, when confirmed, replaces the free text with
     // the normalised text of the file (RTF when the name contains ".rtf"). False when
     // the prompt is cancelled or a plain-text file cannot be read (the lines read so far
-    // stay). RTF file errors propagate as RtfFileError.
+    // stay). RTF file errors propagate as RtfFileError; any other fault (out of memory)
+    // as std::exception, with the free text emptied.
     bool ImportText(const std::string& path, LimitDialogPrompt& prompt);
+
+    // Reads a plain-text file into lines, false when it cannot be read; a test puts in
+    // one that fails. An empty reader restores the program's own.
+    using TextReader = std::function<bool(const std::string& path, std::vector<std::string>& lines)>;
+    static void SetTextReaderForTesting(TextReader reader);
 
     // The limit dialog's own effect on the catalogue, for the window that shows it:
     // opening writes the defaults and sets the time limit from the minutes shown;

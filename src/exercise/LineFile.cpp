@@ -14,21 +14,27 @@ constexpr char kLineEnd[] = "\r\n";
 
 } // namespace
 
-bool LineFile::LoadLines(const std::string& path)
+bool LineFile::LoadLines(const std::string& path, std::size_t maxBytes)
 {
     try {
         PackedFile file;
-        if (!file.Open(path, PackedFile::ReadMode, static_cast<int>(kPieceBytes))) {
+        if (!file.Open(path, PackedFile::ReadMode, static_cast<int>(kPieceBytes), maxBytes)) {
             return false;
         }
+        const std::size_t firstLine = m_lines.size();
+        std::size_t textBytes = 0;
         char piece[kPieceBytes];
         std::size_t got;
         do {
             got = file.Read(piece, kPieceBytes);
+            textBytes += got;
+            // The carry-over holds no LF, so only the new piece is searched: a long line
+            // must not be searched again after every piece.
+            const std::size_t scanFrom = m_carryOver.size();
             m_carryOver.append(piece, got);
             // Each line ends with CR LF; the character before the LF is taken as the CR.
             std::size_t start = 0;
-            for (std::size_t lf = m_carryOver.find('\n'); lf != std::string::npos;
+            for (std::size_t lf = m_carryOver.find('\n', scanFrom); lf != std::string::npos;
                  lf = m_carryOver.find('\n', start)) {
                 std::string_view line(m_carryOver.data() + start, lf - start);
                 if (!line.empty()) {
@@ -38,6 +44,11 @@ bool LineFile::LoadLines(const std::string& path)
                 start = lf + 1;
             }
             m_carryOver.erase(0, start);
+            // A line costs its bookkeeping besides its text: a file of nothing but line
+            // ends must not take many times the limit in memory.
+            if ((m_lines.size() - firstLine) * sizeof(std::string) > maxBytes - textBytes) {
+                return false;
+            }
         } while (got == kPieceBytes);
         file.Close();
         return true;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "exercise/LineFileLimits.h"
+
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -11,8 +14,9 @@ public:
     LineFile() = default;
 
     // Appends the lines of the packed file at `path`. False when the file cannot be
-    // opened or any block is damaged; the lines read before the fault stay.
-    bool LoadLines(const std::string& path);
+    // opened, any block is damaged or the text, with the size of a std::string for each
+    // line, exceeds `maxBytes`; the lines read before the fault stay.
+    bool LoadLines(const std::string& path, std::size_t maxBytes = LineFileLimits::kDataFileBytes);
 
     // Loads a data file that names itself: its first line must occur in the file's own
     // path, so a copy under another name is refused. `identity` receives that line; the

@@ -59,7 +59,7 @@ PackedFile::~PackedFile()
     Discard();
 }
 
-bool PackedFile::Open(const std::string& path, int mode, int blockSize)
+bool PackedFile::Open(const std::string& path, int mode, int blockSize, std::size_t readLimit)
 {
     if (mode != ReadMode && mode != WriteMode) {
         return false;
@@ -72,6 +72,8 @@ bool PackedFile::Open(const std::string& path, int mode, int blockSize)
     m_filled = 0;
     m_position = 0;
     m_atEnd = false;
+    m_readLimit = readLimit;
+    m_unpackedTotal = 0;
     if (mode == ReadMode) {
         m_file.reset(std::fopen(path.c_str(), "rb"));
         if (!m_file) {
@@ -151,6 +153,10 @@ bool PackedFile::LoadBlock()
         packedLength == 0) {
         throw PackedFileError("block length out of range");
     }
+    if (unpackedLength > m_readLimit - m_unpackedTotal) {
+        throw PackedFileError("file larger than " + std::to_string(m_readLimit) + " bytes of text");
+    }
+    m_unpackedTotal += unpackedLength;
     m_packed.resize(packedLength);
     if (std::fread(m_packed.data(), 1, packedLength, file) < packedLength) {
         throw PackedFileError("file ends inside a block");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exercise/BlockCodec.h"
+#include "exercise/LineFileLimits.h"
 
 #include <cstddef>
 #include <cstdio>
@@ -26,8 +27,10 @@ public:
 
     // False for an unknown mode or a write block size below 1, without opening anything;
     // throws when the file cannot be opened or created. The block size is capped at
-    // BlockCodec::kMaxBlockBytes and ignored for reading.
-    bool Open(const std::string& path, int mode, int blockSize);
+    // BlockCodec::kMaxBlockBytes and ignored for reading. Reading throws once the file
+    // would unpack to more than `readLimit` bytes.
+    bool Open(const std::string& path, int mode, int blockSize,
+              std::size_t readLimit = LineFileLimits::kDataFileBytes);
 
     // Delivers up to `n` bytes; fewer only at the end of the file.
     std::size_t Read(char* buffer, std::size_t n);
@@ -57,6 +60,8 @@ private:
     std::size_t m_filled = 0;
     std::size_t m_position = 0;
     bool m_atEnd = false;
+    std::size_t m_readLimit = 0;
+    std::size_t m_unpackedTotal = 0;
     std::vector<unsigned char> m_packed;
     std::string m_targetPath;
     std::string m_temporaryPath;

@@ -12,6 +12,9 @@
 #include <QMimeData>
 #include <QStringList>
 #include <QUrl>
+#include <functional>
+#include <new>
+#include <stdexcept>
 
 namespace {
 
@@ -28,6 +31,7 @@ protected:
     void TearDown() override
     {
         ProgramMessage::SetObserverForTesting({});
+        LessonCatalog::SetTextReaderForTesting({});
         LimitDialog::ClearNextAnswer();
         MainFrameFixture::TearDown();
     }
@@ -169,6 +173,30 @@ TEST_F(TextFileTest, AnImportThatFailsSaysWhyAndZurueckSaysNothing)
     EXPECT_FALSE(LimitDialog::HasNextAnswer());
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(frame.Engine().State().running, 0);
+}
+
+TEST_F(TextFileTest, AnImportThatRunsOutOfMemoryIsADamagedFileAndTheProgramGoesOn)
+{
+    CMainFrame& frame = StartedFrame();
+    const QString letter = WriteFile(QStringLiteral("brief.txt"), kLetter);
+    const std::function<void()> faults[] = {[] { throw std::bad_alloc(); },
+                                            [] { throw std::length_error("basic_string::_M_create"); },
+                                            [] { throw std::runtime_error("read"); }};
+    for (const auto& fault : faults) {
+        LessonCatalog::SetTextReaderForTesting([&fault](const std::string&, std::vector<std::string>&) {
+            fault();
+            return true;
+        });
+        ConfirmLimits();
+        Drop({letter});
+    }
+    EXPECT_EQ(messages, (QStringList{Text(506), Text(506), Text(506)}));
+    EXPECT_EQ(frame.Engine().State().running, 0);
+
+    LessonCatalog::SetTextReaderForTesting({});
+    ConfirmLimits();
+    Drop({letter});
+    EXPECT_EQ(frame.Engine().State().lessonIndex, FREE_TEXT_LESSON);
 }
 
 TEST_F(TextFileTest, AFreeTextWhoseLinesAFailedImportReplacedStops)

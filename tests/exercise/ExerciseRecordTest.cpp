@@ -57,6 +57,16 @@ protected:
     fs::path m_dir;
 };
 
+TEST_F(ExerciseRecordTest, TenHoursOfTypingLoadThoughLargerThanAnyOtherDataFile)
+{
+    // 600,000 keystrokes with long pauses and errors: over 8 MiB of text.
+    std::vector<std::string> lines = Header();
+    lines.resize(lines.size() + 600000, "1234567:a:b:");
+    ExerciseRecord record;
+    ASSERT_TRUE(record.LoadStatistics(WriteLines("lang.stat", lines)));
+    EXPECT_EQ(record.EntryCount(), 600000);
+}
+
 TEST_F(ExerciseRecordTest, EmptyRecordSavesAsEightHeaderLinesAndLoadsBack)
 {
     ExerciseRecord record;

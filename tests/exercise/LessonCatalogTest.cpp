@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <new>
+#include <random>
 
 namespace fs = std::filesystem;
 
@@ -66,6 +68,7 @@ protected:
         ProgramPaths::SetProgramFolderForTesting({});
         LessonCatalog::SetCourseProvider({});
         LessonCatalog::ResetInstance();
+        LessonCatalog::SetTextReaderForTesting({});
         TypeableCharacters::Set({});
         fs::remove_all(m_dir);
     }
@@ -292,6 +295,107 @@ TEST(NormaliseLines, CleansTabsSpacesAndUntypeableCharacters)
     lines = {"abc"};
     LessonCatalog::NormaliseLines(lines);
     EXPECT_TRUE(lines.empty()); // nothing is typeable before a keyboard is loaded
+}
+
+namespace {
+
+// The clean-up done the slow, literal way: in place, each overflow put in front of the
+// next line before that line is cleaned.
+std::vector<std::string> LiterallyNormalised(std::vector<std::string> lines)
+{
+    for (size_t i = 0; i < lines.size();) {
+        std::string& line = lines[i];
+        std::replace(line.begin(), line.end(), '\t', ' ');
+        for (int pass = 0; pass < 2; ++pass)
+            for (size_t at = line.find("  "); at != std::string::npos; at = line.find("  ", at + 1))
+                line.erase(at, 1);
+        std::erase_if(line, [](char c) { return !TypeableCharacters::Contains(c); });
+        const size_t space = line.size() > 70 ? line.rfind(' ', 69) : std::string::npos;
+        if (space != std::string::npos) {
+            const std::string carry = line.substr(space + 1) + ' ';
+            line.resize(space);
+            if (i + 1 == lines.size())
+                lines.push_back(carry);
+            else
+                lines[i + 1].insert(0, carry);
+        } else if (line.size() > 70) {
+            line.resize(70);
+        }
+        if (lines[i].empty())
+            lines.erase(lines.begin() + static_cast<long>(i));
+        else
+            ++i;
+    }
+    return lines;
+}
+
+} // namespace
+
+TEST(NormaliseLines, GivesWhatTheLiteralCleanUpGives)
+{
+    // Long space runs and untypeable characters between spaces make runs that shrink
+    // again with every line the carried text is cleaned with.
+    TypeableCharacters::Set("abc ");
+    const std::string pieces[] = {"a",
+                                  "bc",
+                                  " ",
+                                  " ",
+                                  "\t",
+                                  "\x01",
+                                  "ccccccccccccccc",
+                                  std::string(9, ' '),
+                                  std::string(40, ' '),
+                                  "b \x01 \x01  a"};
+    for (unsigned seed = 0; seed < 400; ++seed) {
+        std::mt19937 random(seed);
+        std::vector<std::string> lines(random() % 30);
+        for (std::string& line : lines)
+            for (unsigned n = random() % 60; n > 0; --n)
+                line += pieces[random() % std::size(pieces)];
+        const std::vector<std::string> expected = LiterallyNormalised(lines);
+        LessonCatalog::NormaliseLines(lines);
+        ASSERT_EQ(lines, expected) << "seed " << seed;
+    }
+    TypeableCharacters::Set({});
+}
+
+TEST(NormaliseLines, AMegabyteParagraphOrLineIsWrappedWithoutCarryingItAlong)
+{
+    // Lines over 70 characters carry their ends into the next line, so a text of such
+    // lines is wrapped like one long line: 14 words of four letters a line.
+    TypeableCharacters::Set(AllBytesFrom32());
+    constexpr int kWords = 16 * 14000;
+    std::vector<std::string> expected, longLines, oneLine(1);
+    for (int i = 0; i < kWords; ++i) {
+        const std::string word(4, static_cast<char>('a' + i % 26));
+        for (std::vector<std::string>* lines : {&expected, &longLines}) {
+            if (i % (lines == &expected ? 14 : 16) == 0)
+                lines->emplace_back();
+            else
+                lines->back() += ' ';
+            lines->back() += word;
+        }
+        oneLine[0] += (i ? " " : "") + word;
+    }
+    expected.back() += ' ';
+    for (std::vector<std::string>* lines : {&longLines, &oneLine}) {
+        LessonCatalog::NormaliseLines(*lines);
+        EXPECT_EQ(*lines, expected);
+    }
+    TypeableCharacters::Set({});
+}
+
+TEST_F(LessonCatalogTest, AFaultWhileImportingIsPassedOnWithTheFreeTextEmptied)
+{
+    LessonCatalog catalog;
+    ScriptedLimits ok(true);
+    catalog.SetFreeTextLines({"alt"});
+    LessonCatalog::SetTextReaderForTesting([](const std::string&, std::vector<std::string>& lines) -> bool {
+        lines.push_back("halb");
+        throw std::bad_alloc();
+    });
+    EXPECT_THROW(catalog.ImportText(WriteText("a.txt", "Text"), ok), std::bad_alloc);
+    EXPECT_EQ(catalog.LessonLineCount(FREE_TEXT_LESSON), 0);
 }
 
 TEST_F(LessonCatalogTest, PlainTextFilesInUtf8OrWindows1250)

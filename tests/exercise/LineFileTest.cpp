@@ -2,6 +2,7 @@
 #include "exercise/PackedTestSupport.h"
 #include "exercise/ReferenceBlockCoder.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using packedtest::GermanText;
@@ -233,6 +234,36 @@ TEST(LineFileFaults, DamagedFilesFailAndKeepTheLinesBeforeTheFault)
     LineFile file;
     EXPECT_FALSE(file.LoadLines(folder.File("missing.ddd")));
     EXPECT_FALSE(file.LoadLines(folder.Path().string()));
+}
+
+TEST(LineFileFaults, TextOverTheLimitIsRefusedAsDamaged)
+{
+    TempFolder folder;
+    // A line longer than many pieces, then many short ones; each line costs a string.
+    const std::string text = std::string(300000, 'x') + "\r\n" + Joined(GermanLines(30000, 3));
+    const std::size_t cost = text.size() + std::count(text.begin(), text.end(), '\n') * sizeof(std::string);
+    WriteAll(folder.File("t.ddd"), reference::EncodeFile(text, 4096));
+    LineFile whole;
+    ASSERT_TRUE(whole.LoadLines(folder.File("t.ddd"), cost));
+    EXPECT_EQ(whole.LineAt(0), std::string(300000, 'x'));
+    LineFile overCost, overText;
+    EXPECT_FALSE(overCost.LoadLines(folder.File("t.ddd"), cost - 1));
+    EXPECT_FALSE(overText.LoadLines(folder.File("t.ddd"), text.size() - 1));
+    EXPECT_GT(overText.LineCount(), 1); // the lines before the refused block stay
+    EXPECT_LT(overText.LineCount(), whole.LineCount());
+
+    // Nothing but line ends: a small text that would take many times its size.
+    WriteAll(folder.File("ends.ddd"), reference::EncodeFile(std::string(200000, '\n'), 4096));
+    EXPECT_FALSE(LineFile().LoadLines(folder.File("ends.ddd"), 1u << 20));
+    EXPECT_TRUE(LineFile().LoadLines(folder.File("ends.ddd"), 8u << 20));
+
+    // Without a limit of its own a reader takes data files of a few MB, no more.
+    const std::string big(LineFileLimits::kDataFileBytes + 1, 'y');
+    WriteAll(folder.File("big.ddd"), reference::EncodeFile(big, 131072));
+    EXPECT_FALSE(LineFile().LoadLines(folder.File("big.ddd")));
+    LineFile statistics;
+    EXPECT_TRUE(statistics.LoadLines(folder.File("big.ddd"), LineFileLimits::kStatisticsFileBytes));
+    EXPECT_EQ(statistics.CarryOver().size(), big.size());
 }
 
 TEST(LineFileSave, FailedSavesKeepThePreviousFileAndLeaveNoTemporaryFile)

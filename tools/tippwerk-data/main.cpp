@@ -66,7 +66,8 @@ std::string WithPath(int id, const std::string& path)
 int Unpack(const std::string& path)
 {
     LineFile file;
-    const bool ok = file.LoadLines(path);
+    // Statistics files are the largest the program reads.
+    const bool ok = file.LoadLines(path, LineFileLimits::kStatisticsFileBytes);
     for (const auto& line : file.Lines()) {
         std::fwrite(line.data(), 1, line.size(), stdout);
         std::fputc('\n', stdout);
