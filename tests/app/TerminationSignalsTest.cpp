@@ -21,7 +21,7 @@ namespace {
 class Helper
 {
 public:
-    Helper(const std::string& mode, const QString& temporaryFolder)
+    explicit Helper(const std::string& mode)
     {
         int out[2];
         if (::pipe(out) != 0)
@@ -30,20 +30,9 @@ public:
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
         posix_spawn_file_actions_addclose(&actions, out[0]);
-        std::vector<std::string> environment = {"QT_QPA_PLATFORM=offscreen",
-                                                "TMPDIR=" + temporaryFolder.toStdString()};
-        for (char** variable = environ; *variable; ++variable) {
-            const std::string entry = *variable;
-            if (entry.rfind("TMPDIR=", 0) != 0 && entry.rfind("QT_QPA_PLATFORM=", 0) != 0)
-                environment.push_back(entry);
-        }
-        std::vector<char*> envp;
-        for (std::string& entry : environment)
-            envp.push_back(entry.data());
-        envp.push_back(nullptr);
         std::string program = TERMINATION_HELPER_PATH;
         char* argv[] = {program.data(), const_cast<char*>(mode.c_str()), nullptr};
-        if (::posix_spawn(&m_pid, program.c_str(), &actions, nullptr, argv, envp.data()) != 0)
+        if (::posix_spawn(&m_pid, program.c_str(), &actions, nullptr, argv, environ) != 0)
             m_pid = -1;
         posix_spawn_file_actions_destroy(&actions);
         ::close(out[1]);
@@ -115,11 +104,15 @@ TEST(TerminationSignals, EndTheProgramThroughItsClosePathAndRemoveTheBeepFolder)
         // A second signal ends a question the close path waits on.
         {"asking", {SIGTERM, SIGTERM}, "closed"},
     };
+    const QString base = QDir::tempPath();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.mode + " " + std::to_string(c.signals.size()));
-        QTemporaryDir temporaryFolder;
+        QTemporaryDir temporaryFolder(base + QStringLiteral("/tippwerk-termination-XXXXXX"));
         ASSERT_TRUE(temporaryFolder.isValid());
-        Helper helper(c.mode, temporaryFolder.path());
+        // Where the helper's beep folder goes.
+        ::setenv("TMPDIR", temporaryFolder.path().toLocal8Bit().constData(), 1);
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        Helper helper(c.mode);
         ASSERT_GT(helper.Pid(), 0);
         const std::string ready = helper.NextLine();
         ASSERT_EQ(ready.rfind("ready " + temporaryFolder.path().toStdString() + "/Tippwerk-", 0), 0u)
