@@ -183,7 +183,8 @@ TEST_F(TextFileTest, AnImportThatRunsOutOfMemoryIsADamagedFileAndTheProgramGoesO
                                             [] { throw std::length_error("basic_string::_M_create"); },
                                             [] { throw std::runtime_error("read"); }};
     for (const auto& fault : faults) {
-        LessonCatalog::SetTextReaderForTesting([&fault](const std::string&, std::vector<std::string>&) {
+        LessonCatalog::SetTextReaderForTesting([&fault](const std::string&, std::vector<std::string>& lines) {
+            lines.push_back("halb gelesen");
             fault();
             return true;
         });
@@ -192,6 +193,7 @@ TEST_F(TextFileTest, AnImportThatRunsOutOfMemoryIsADamagedFileAndTheProgramGoesO
     }
     EXPECT_EQ(messages, (QStringList{Text(506), Text(506), Text(506)}));
     EXPECT_EQ(frame.Engine().State().running, 0);
+    EXPECT_EQ(LessonCatalog::Instance().LessonLineCount(FREE_TEXT_LESSON), 0); // its memory is given back
 
     LessonCatalog::SetTextReaderForTesting({});
     ConfirmLimits();

@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <new>
 #include <random>
 
 namespace fs = std::filesystem;
@@ -68,7 +67,6 @@ protected:
         ProgramPaths::SetProgramFolderForTesting({});
         LessonCatalog::SetCourseProvider({});
         LessonCatalog::ResetInstance();
-        LessonCatalog::SetTextReaderForTesting({});
         TypeableCharacters::Set({});
         fs::remove_all(m_dir);
     }
@@ -383,19 +381,6 @@ TEST(NormaliseLines, AMegabyteParagraphOrLineIsWrappedWithoutCarryingItAlong)
         EXPECT_EQ(*lines, expected);
     }
     TypeableCharacters::Set({});
-}
-
-TEST_F(LessonCatalogTest, AFaultWhileImportingIsPassedOnWithTheFreeTextEmptied)
-{
-    LessonCatalog catalog;
-    ScriptedLimits ok(true);
-    catalog.SetFreeTextLines({"alt"});
-    LessonCatalog::SetTextReaderForTesting([](const std::string&, std::vector<std::string>& lines) -> bool {
-        lines.push_back("halb");
-        throw std::bad_alloc();
-    });
-    EXPECT_THROW(catalog.ImportText(WriteText("a.txt", "Text"), ok), std::bad_alloc);
-    EXPECT_EQ(catalog.LessonLineCount(FREE_TEXT_LESSON), 0);
 }
 
 TEST_F(LessonCatalogTest, PlainTextFilesInUtf8OrWindows1250)
