@@ -39,7 +39,6 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -429,8 +428,10 @@ void CMainFrame::FocusMainWindow()
 {
     activateWindow();
     setFocus(Qt::OtherFocusReason);
-    // The window system reports the focus when it likes; the exercise resumes now.
-    if (isActiveWindow() || QGuiApplication::platformName() == QLatin1String("offscreen"))
+    // Still the active window, as after a scripted dialog: no focus event follows, so the
+    // exercise resumes now. Otherwise focusInEvent resumes it once the window system
+    // activates the window, whenever that is.
+    if (isActiveWindow())
         SetFocused(true);
 }
 

@@ -1,6 +1,7 @@
 #include "MainFrameFixture.h"
 
 #include "../widgets/QtTestEnvironment.h"
+#include "app/AboutDialog.h"
 #include "app/ProgramIcon.h"
 #include "app/ProgramMessage.h"
 #include "pictures/PictureLoader.h"
@@ -68,6 +69,28 @@ TEST_F(MainFrameFixture, ALessonTypedThroughKeyEventsIsJudgedAndRecorded)
     ASSERT_TRUE(stored.LoadUser("Anna", false));
     ASSERT_GE(stored.ProgressCount(), 1);
     EXPECT_EQ(stored.Progress(0)->speed, profile.Progress(0)->speed);
+}
+
+TEST_F(MainFrameFixture, TheExerciseClockRunsAgainWhenAModalDialogCloses)
+{
+    // A modal dialog stops the clock; the main window, still the active one, starts it
+    // again as the dialog closes, without a focus event from the window system.
+    CreateUser();
+    CMainFrame& frame = Frame();
+    frame.activateWindow();
+    QApplication::processEvents();
+    ASSERT_TRUE(frame.isActiveWindow());
+    LessonSelectionDialog::SetNextAnswer({{}, 0});
+    frame.Start();
+    ASSERT_EQ(frame.Engine().State().running, 1);
+    Type(LessonText(0).substr(0, 3), 1000);
+    const int beforeDialog = frame.Engine().ElapsedSeconds();
+
+    AboutDialog::SetNextAnswer();
+    frame.RunCommand(CMainFrame::kAbout);
+    ASSERT_FALSE(AboutDialog::HasNextAnswer());
+    m_clock.ms += 3000;
+    EXPECT_EQ(frame.Engine().ElapsedSeconds(), beforeDialog + 3);
 }
 
 TEST_F(MainFrameFixture, AFailedLessonRestartsAndKeysBeyondTheKeyboardAreIgnored)
