@@ -1,5 +1,6 @@
 #include "app/AboutDialog.h"
 
+#include "widgets/ControlById.h"
 #include "widgets/DialogFont.h"
 #include "widgets/DialogText.h"
 #include "widgets/LinkLabel.h"
@@ -129,20 +130,10 @@ void AboutDialog::reject()
 
 QWidget* AboutDialog::Control(int id) const
 {
-    switch (id) {
-    case kVersionId:
-        return m_version;
-    case kWebLinkId:
-        return m_webLink;
-    case kMailLinkId:
-        return m_mailLink;
-    case kPurposeId:
-        return m_purpose;
-    case kLicenceId:
-        return m_licence;
-    case kOkId:
-        return m_ok;
-    default:
-        return nullptr;
-    }
+    return ControlById(id, {{kVersionId, m_version},
+                            {kWebLinkId, m_webLink},
+                            {kMailLinkId, m_mailLink},
+                            {kPurposeId, m_purpose},
+                            {kLicenceId, m_licence},
+                            {kOkId, m_ok}});
 }

@@ -1,5 +1,6 @@
 #include "app/InformationBox.h"
 
+#include "widgets/ControlById.h"
 #include "widgets/DialogFont.h"
 #include "widgets/DialogText.h"
 #include "widgets/ScriptedAnswer.h"
@@ -109,20 +110,11 @@ void InformationBox::reject()
 
 QWidget* InformationBox::Control(int id) const
 {
-    switch (id) {
-    case kMessageId:
-        return m_message;
-    case kYesId:
-        return m_yes;
-    case kNoId:
-        return m_no;
-    case kContinueId:
-        return m_continue;
-    case kOptionId:
-        return m_checkBox;
-    default:
-        return nullptr;
-    }
+    return ControlById(id, {{kMessageId, m_message},
+                            {kYesId, m_yes},
+                            {kNoId, m_no},
+                            {kContinueId, m_continue},
+                            {kOptionId, m_checkBox}});
 }
 
 void InformationBox::OnInitDialog()

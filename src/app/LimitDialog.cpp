@@ -1,6 +1,7 @@
 #include "app/LimitDialog.h"
 
 #include "app/ProgramMessage.h"
+#include "widgets/ControlById.h"
 #include "widgets/DialogFont.h"
 #include "widgets/ScriptedAnswer.h"
 
@@ -159,20 +160,11 @@ void LimitDialog::accept()
 
 QWidget* LimitDialog::Control(int id) const
 {
-    switch (id) {
-    case kSpeedId:
-        return m_speed;
-    case kErrorId:
-        return m_error;
-    case kMinutesId:
-        return m_minutes;
-    case kConfirmId:
-        return m_confirm;
-    case kCancelId:
-        return m_cancel;
-    default:
-        return nullptr;
-    }
+    return ControlById(id, {{kSpeedId, m_speed},
+                            {kErrorId, m_error},
+                            {kMinutesId, m_minutes},
+                            {kConfirmId, m_confirm},
+                            {kCancelId, m_cancel}});
 }
 
 std::optional<double> LimitDialog::ReadNumber(const QString& text)

@@ -1,5 +1,6 @@
 #include "app/NoteDialog.h"
 
+#include "widgets/ControlById.h"
 #include "widgets/DialogFont.h"
 #include "widgets/DialogText.h"
 #include "widgets/ScriptedAnswer.h"
@@ -104,16 +105,7 @@ void NoteDialog::reject()
 
 QWidget* NoteDialog::Control(int id) const
 {
-    switch (id) {
-    case kTextId:
-        return m_text;
-    case kContinueId:
-        return m_continue;
-    case kCancelId:
-        return m_cancel;
-    default:
-        return nullptr;
-    }
+    return ControlById(id, {{kTextId, m_text}, {kContinueId, m_continue}, {kCancelId, m_cancel}});
 }
 
 void NoteDialog::mousePressEvent(QMouseEvent* event)

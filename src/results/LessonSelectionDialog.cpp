@@ -3,6 +3,7 @@
 #include "exercise/LessonCatalog.h"
 #include "results/ProgressIcons.h"
 #include "users/UserProfile.h"
+#include "widgets/ControlById.h"
 #include "widgets/DialogFont.h"
 #include "widgets/DialogText.h"
 #include "widgets/FullRowListView.h"
@@ -144,20 +145,11 @@ void LessonSelectionDialog::done(int result)
 
 QWidget* LessonSelectionDialog::Control(int id) const
 {
-    switch (id) {
-    case kPromptId:
-        return m_prompt;
-    case kListId:
-        return m_list;
-    case kTeachId:
-        return m_teach;
-    case kBackId:
-        return m_back;
-    case kSkipId:
-        return m_skip;
-    default:
-        return nullptr;
-    }
+    return ControlById(id, {{kPromptId, m_prompt},
+                            {kListId, m_list},
+                            {kTeachId, m_teach},
+                            {kBackId, m_back},
+                            {kSkipId, m_skip}});
 }
 
 void LessonSelectionDialog::resizeEvent(QResizeEvent* event)

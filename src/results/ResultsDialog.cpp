@@ -6,6 +6,7 @@
 #include "results/MultiRowTabControl.h"
 #include "results/ProgressIcons.h"
 #include "results/ValueTablePanel.h"
+#include "widgets/ControlById.h"
 #include "widgets/DialogFont.h"
 #include "widgets/DialogText.h"
 #include "widgets/FullRowListView.h"
@@ -163,30 +164,16 @@ void ResultsDialog::done(int result)
 
 QWidget* ResultsDialog::Control(int id) const
 {
-    switch (id) {
-    case kContinueId:
-        return m_continue;
-    case kTabsId:
-        return m_tabs;
-    case kIntroductionId:
-        return m_introduction;
-    case kValueTableId:
-        return m_valueTable;
-    case kFaultsListId:
-        return m_faultsList;
-    case kSpeedListId:
-        return m_speedList;
-    case kAverageSpeedGraphId:
-        return m_averageSpeedGraph;
-    case kErrorGraphId:
-        return m_errorGraph;
-    case kCurrentSpeedGraphId:
-        return m_currentSpeedGraph;
-    case kTextId:
-        return m_text;
-    default:
-        return nullptr;
-    }
+    return ControlById(id, {{kContinueId, m_continue},
+                            {kTabsId, m_tabs},
+                            {kIntroductionId, m_introduction},
+                            {kValueTableId, m_valueTable},
+                            {kFaultsListId, m_faultsList},
+                            {kSpeedListId, m_speedList},
+                            {kAverageSpeedGraphId, m_averageSpeedGraph},
+                            {kErrorGraphId, m_errorGraph},
+                            {kCurrentSpeedGraphId, m_currentSpeedGraph},
+                            {kTextId, m_text}});
 }
 
 QWidget* ResultsDialog::PageWidget(int page) const

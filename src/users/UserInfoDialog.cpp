@@ -1,6 +1,7 @@
 #include "users/UserInfoDialog.h"
 
 #include "users/UserProfile.h"
+#include "widgets/ControlById.h"
 #include "widgets/DialogFont.h"
 #include "widgets/DialogText.h"
 #include "widgets/ProgramText.h"
@@ -208,28 +209,15 @@ int UserInfoDialog::exec()
 
 QWidget* UserInfoDialog::Control(int id) const
 {
-    switch (id) {
-    case kNicknameId:
-        return m_nickname;
-    case kFirstNameId:
-        return m_firstName;
-    case kLastNameId:
-        return m_lastName;
-    case kBirthDateId:
-        return m_birthDate;
-    case kEmailId:
-        return m_email;
-    case kCityId:
-        return m_city;
-    case kCountryId:
-        return m_country;
-    case kOkId:
-        return m_ok;
-    case kBackId:
-        return m_back;
-    default:
-        return nullptr;
-    }
+    return ControlById(id, {{kNicknameId, m_nickname},
+                            {kFirstNameId, m_firstName},
+                            {kLastNameId, m_lastName},
+                            {kBirthDateId, m_birthDate},
+                            {kEmailId, m_email},
+                            {kCityId, m_city},
+                            {kCountryId, m_country},
+                            {kOkId, m_ok},
+                            {kBackId, m_back}});
 }
 
 void UserInfoDialog::OnInitDialog()

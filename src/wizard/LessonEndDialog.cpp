@@ -1,5 +1,6 @@
 #include "wizard/LessonEndDialog.h"
 
+#include "widgets/ControlById.h"
 #include "widgets/DialogFont.h"
 #include "widgets/DialogText.h"
 #include "widgets/ScriptedAnswer.h"
@@ -170,24 +171,13 @@ ExerciseHost::LessonEndResult LessonEndDialog::Run()
 
 QWidget* LessonEndDialog::Control(int id) const
 {
-    switch (id) {
-    case kFirstLineId:
-        return m_firstLine;
-    case kSecondLineId:
-        return m_secondLine;
-    case kResultsId:
-        return m_results;
-    case kNextLessonId:
-        return m_nextLesson;
-    case kSameLessonId:
-        return m_sameLesson;
-    case kEndId:
-        return m_end;
-    case kSaveId:
-        return m_save;
-    default:
-        return nullptr;
-    }
+    return ControlById(id, {{kFirstLineId, m_firstLine},
+                            {kSecondLineId, m_secondLine},
+                            {kResultsId, m_results},
+                            {kNextLessonId, m_nextLesson},
+                            {kSameLessonId, m_sameLesson},
+                            {kEndId, m_end},
+                            {kSaveId, m_save}});
 }
 
 void LessonEndDialog::OnResults()
