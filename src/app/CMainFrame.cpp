@@ -534,6 +534,12 @@ void CMainFrame::resizeEvent(QResizeEvent* event)
         ComputeMainLayout();
 }
 
+void CMainFrame::CloseWithoutQuestions()
+{
+    m_askOnClose = false;
+    close();
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     if (m_closing) {
@@ -542,7 +548,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     }
     m_engine->RecordProgress(false);
     UserProfile& profile = UserProfile::Instance();
-    if (profile.FromDiskette()) {
+    if (profile.FromDiskette() && m_askOnClose) {
         const auto answer =
             QMessageBox::question(this, DialogText::FromTable(128), DialogText::FromTable(32791),
                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);

@@ -70,6 +70,9 @@ public:
     // The last step of creating the window: a new user goes through the first-run setup,
     // an existing one starts with the lesson choice.
     void Start();
+    // Closes like "&Ende" but asks nothing: the session or a service manager is ending the
+    // program and nobody may be there to answer.
+    void CloseWithoutQuestions();
 
     // Switches keyboard, lessons, input layout and picture set to the current user's.
     // False when the picture set cannot be loaded (the program must end with code 3).
@@ -173,6 +176,7 @@ private:
     int m_layoutHeight = kDefaultLayoutHeight;
     bool m_focused = false;
     bool m_closing = false;
+    bool m_askOnClose = true;
     OpenFileChooser m_chooseTextFile;
     OpenFileChooser m_chooseStatisticsFile;
 };

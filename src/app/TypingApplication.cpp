@@ -58,8 +58,7 @@ int TypingApplication::Run(int argc, char** argv)
     if (login.exec() != QDialog::Accepted)
         return 0;
     // A new account exists from now on, whatever happens to the process later.
-    UserProfile& user = UserProfile::Instance();
-    user.SaveUser(UserProfile::UsersFolder() + user.Name(), false);
+    UserFileSaver::SaveCurrentUser(nullptr);
 
     SystemExerciseClock clock;
     SoundFeedback sounds;
@@ -81,7 +80,7 @@ int TypingApplication::Run(int argc, char** argv)
         // A session ending or a service manager: the same way out as "Ende".
         termination.SetReaction([&] {
             quitCode = 0;
-            frame.close();
+            frame.CloseWithoutQuestions();
             QApplication::exit(0);
         });
         frame.show();

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QIcon>
 #include <QMenuBar>
+#include <QTimer>
 #include <cstdlib>
 
 namespace {
@@ -276,4 +277,37 @@ TEST(ProgramIcon, HasEverySizeWithADarkEdgeAndALightFace)
     EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);    // transparent corner
     EXPECT_LT(qGray(image.pixel(32, 60)), 100); // the key's dark side
     EXPECT_GT(qGray(image.pixel(12, 20)), 200); // its light top face
+}
+
+TEST_F(MainFrameFixture, AnEndingSessionClosesWithoutTheDisketteQuestionAndSavesTheUser)
+{
+    CreateUser();
+    UserProfile& profile = UserProfile::Instance();
+    ASSERT_TRUE(profile.SaveUser(UserProfile::UsersFolder() + "Anna", false));
+    const std::string diskette = m_dir.filePath(QStringLiteral("stick/")).toStdString();
+    std::filesystem::create_directories(diskette);
+    std::filesystem::copy_file(UserProfile::UsersFolder() + "Anna.dat", diskette + "Anna.dat");
+    ::setenv("TIPPWERK_DISKETTE", diskette.c_str(), 1);
+    ASSERT_TRUE(profile.CopyFromDiskette("Anna"));
+    ::unsetenv("TIPPWERK_DISKETTE");
+    ASSERT_TRUE(profile.FromDiskette());
+
+    CMainFrame& frame = Frame();
+    profile.SetSettingsLine("!1:0:5:1:1:1:0:3:120:standard:");
+    // A question would wait for an answer nobody gives; note it and answer it.
+    bool asked = false;
+    QTimer::singleShot(300, &frame, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            asked = true;
+            modal->close();
+        }
+    });
+    frame.CloseWithoutQuestions();
+    EXPECT_FALSE(asked);
+    EXPECT_FALSE(frame.isVisible());
+
+    UserProfile stored;
+    stored.AddUserName("Anna");
+    ASSERT_TRUE(stored.LoadUser("Anna", false));
+    EXPECT_EQ(stored.SettingsLine(), "!1:0:5:1:1:1:0:3:120:standard:");
 }
