@@ -336,7 +336,7 @@ void RtfTextReader::OutputStep(unsigned char b)
     }
 }
 
-void ReadRtfLines(const std::string& path, std::vector<std::string>& lines, int width)
+void ReadRtfLines(const std::string& path, std::vector<std::string>& lines, int width, std::size_t maxBytes)
 {
     std::string bytes;
     {
@@ -346,8 +346,11 @@ void ReadRtfLines(const std::string& path, std::vector<std::string>& lines, int 
         try {
             char buffer[65536];
             std::size_t count;
-            while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+            while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
+                if (count > maxBytes - bytes.size())
+                    throw RtfFileError(RtfFileError::Kind::Generic, path);
                 bytes.append(buffer, count);
+            }
         } catch (const std::bad_alloc&) {
             throw RtfFileError(RtfFileError::Kind::Generic, path);
         }

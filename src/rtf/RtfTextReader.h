@@ -119,7 +119,12 @@ private:
     std::string m_line;
 };
 
+// The largest RTF file read: documents carry their pictures inline, so they may be far
+// larger than the text they hold, but not without end.
+constexpr std::size_t kMaxRtfFileBytes = 64 * 1024 * 1024;
+
 // Appends the plain text of the RTF document at `path` to `lines`, wrapped at `width`.
 // Throws RtfFileError (NotFound when the file cannot be opened, Generic on a read or
-// parse error); lines appended before the error stay.
-void ReadRtfLines(const std::string& path, std::vector<std::string>& lines, int width);
+// parse error or a file larger than `maxBytes`); lines appended before the error stay.
+void ReadRtfLines(const std::string& path, std::vector<std::string>& lines, int width,
+                  std::size_t maxBytes = kMaxRtfFileBytes);

@@ -123,3 +123,14 @@ TEST_F(ReadRtfLinesTest, ReadsInTextMode)
     RtfTextReader::ApplyTextMode(bytes);
     EXPECT_EQ(bytes, "a\nb\rc\n\r\nd\r");
 }
+
+TEST_F(ReadRtfLinesTest, AFileLargerThanTheLimitIsRefusedAndOneAtTheLimitRead)
+{
+    const std::string document = "{\\rtf1 Hallo Welt\\par}";
+    const std::string path = Write("gross.rtf", document);
+    Lines lines;
+    EXPECT_THROW(ReadRtfLines(path, lines, 70, document.size() - 1), RtfFileError);
+    EXPECT_TRUE(lines.empty());
+    ReadRtfLines(path, lines, 70, document.size());
+    EXPECT_EQ(lines, (Lines{" Hallo Welt"}));
+}
