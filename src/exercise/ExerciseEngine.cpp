@@ -3,6 +3,7 @@
 #include "exercise/ExerciseRecord.h"
 #include "exercise/LessonCatalog.h"
 #include "exercise/TypeableCharacters.h"
+#include "resources/SaturatingInt.h"
 #include "resources/StringTable.h"
 #include "settings/AppSettings.h"
 #include "users/UserProfile.h"
@@ -31,26 +32,6 @@ constexpr int AllDoneNotice = 111;
 constexpr int TestPassedNotice = 182;
 constexpr int TestFailedNotice = 181;
 
-// Cuts toward zero into the int range; NaN gives 0 (a plain conversion would be undefined).
-int TruncateToInt(double value)
-{
-    if (std::isnan(value)) {
-        return 0;
-    }
-    if (value >= static_cast<double>(INT_MAX)) {
-        return INT_MAX;
-    }
-    if (value <= static_cast<double>(INT_MIN)) {
-        return INT_MIN;
-    }
-    return static_cast<int>(value);
-}
-
-std::int32_t ClampToInt32(std::int64_t value)
-{
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
-}
-
 // value / limit x 100, cut toward zero. A limit of 0 (or below) is met by nothing and
 // exceeded by anything, so the gauge shows 0 for a zero value and its cap otherwise.
 int Percentage(double value, double limit)
@@ -58,7 +39,7 @@ int Percentage(double value, double limit)
     if (!(limit > 0.0)) {
         return value > 0.0 ? PercentCap : 0;
     }
-    return TruncateToInt(value * 100.0 / limit);
+    return SaturatingInt::FromReal(value * 100.0 / limit);
 }
 
 } // namespace
@@ -134,7 +115,7 @@ bool ExerciseEngine::PrepareExercise(int index)
     m_state.keystrokes = 0;
 
     m_state.lineCount = catalog.LessonLineCount(index);
-    m_state.speedLimit = TruncateToInt(catalog.SpeedLimit(index));
+    m_state.speedLimit = SaturatingInt::FromReal(catalog.SpeedLimit(index));
     m_state.errorLimit = catalog.ErrorLimit(index);
     m_state.timeLimitSeconds = catalog.TimeLimit();
     if (m_state.lineCount <= 0) {
@@ -205,7 +186,7 @@ void ExerciseEngine::OnCharacter(char c)
     const std::int64_t now = ClockNow();
     const std::int64_t interval =
         std::max<std::int64_t>(m_errorDialogShown ? pressedAt - startedAt : now - m_state.intervalStart, 0);
-    ExerciseRecord::Instance().AddKeystroke(expected, c, ClampToInt32(interval));
+    ExerciseRecord::Instance().AddKeystroke(expected, c, SaturatingInt::FromWide(interval));
     m_state.typingTime += interval;
     m_state.intervalStart = now;
 
@@ -258,7 +239,7 @@ int ExerciseEngine::ElapsedSeconds() const
     const std::int64_t clock = m_hasFocus ? ClockNow() : m_focusLostAt;
     const std::int64_t running = std::max<std::int64_t>(clock - m_state.intervalStart, 0);
     const std::int64_t seconds = (m_state.typingTime + running) / 1000;
-    return static_cast<int>(std::clamp<std::int64_t>(seconds, INT_MIN, INT_MAX));
+    return SaturatingInt::FromWide(seconds);
 }
 
 void ExerciseEngine::UpdateErrorRate()
@@ -397,7 +378,7 @@ void ExerciseEngine::RecordProgress(bool passed)
     UserProfile& profile = UserProfile::Instance();
     if (passed) {
         profile.RecordResult(m_state.lessonIndex, m_clock.Now(), m_state.errorRate,
-                             TruncateToInt(m_state.keysPerMinute), ElapsedSeconds());
+                             SaturatingInt::FromReal(m_state.keysPerMinute), ElapsedSeconds());
     } else if (m_state.keystrokes > 0) {
         // The attempt and its time count; the kept result is not improved.
         profile.RecordResult(m_state.lessonIndex, m_clock.Now(), 0.0, 0, ElapsedSeconds());

@@ -3,23 +3,13 @@
 #include "exercise/DataFields.h"
 #include "exercise/LineFile.h"
 #include "resources/ProgramPaths.h"
+#include "resources/SaturatingInt.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
 
 namespace {
-
-int Trunc(double value)
-{
-    if (std::isnan(value))
-        return 0;
-    if (value >= static_cast<double>(INT_MAX))
-        return INT_MAX;
-    if (value <= static_cast<double>(INT_MIN))
-        return INT_MIN;
-    return static_cast<int>(value);
-}
 
 bool ParsePoint(std::string line, HandPoint& point)
 {
@@ -90,8 +80,9 @@ std::vector<HandLine> HandModel::FingerLines(int finger, int clientWidth, int to
     int previousX = 0;
     int previousY = 0;
     for (const HandPoint& point : Outline(finger)) {
-        const int x = Trunc(point.x * sx);
-        const int y = Trunc(static_cast<double>(top) + Trunc(point.y * sy));
+        const int x = SaturatingInt::FromReal(point.x * sx);
+        const int y =
+            SaturatingInt::FromReal(static_cast<double>(top) + SaturatingInt::FromReal(point.y * sy));
         if (first) {
             previousX = x;
             previousY = y;
@@ -99,8 +90,8 @@ std::vector<HandLine> HandModel::FingerLines(int finger, int clientWidth, int to
         }
         // A negative weight in a damaged file must not reach the pen.
         if (point.penDown != 0)
-            lines.push_back(
-                {previousX, previousY, x, y, std::max(0, Trunc(point.weight * sx * 3)), point.colour});
+            lines.push_back({previousX, previousY, x, y,
+                             std::max(0, SaturatingInt::FromReal(point.weight * sx * 3)), point.colour});
         previousX = x;
         previousY = y;
     }

@@ -1,5 +1,7 @@
 #include "keyboard/KeyboardKey.h"
 
+#include "resources/SaturatingInt.h"
+
 #include <climits>
 #include <cmath>
 
@@ -8,35 +10,14 @@ namespace {
 constexpr int kKeyUnits = 16;
 constexpr int kRowUnits = 19;
 
-int ClampToInt(long long value)
-{
-    if (value > INT_MAX)
-        return INT_MAX;
-    if (value < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(value);
-}
-
-// Cuts toward zero like a C cast, but a value out of range stays at the range's end.
-int Trunc(double value)
-{
-    if (std::isnan(value))
-        return 0;
-    if (value >= static_cast<double>(INT_MAX))
-        return INT_MAX;
-    if (value <= static_cast<double>(INT_MIN))
-        return INT_MIN;
-    return static_cast<int>(value);
-}
-
 int Add(int a, int b)
 {
-    return ClampToInt(static_cast<long long>(a) + b);
+    return SaturatingInt::FromWide(static_cast<std::int64_t>(a) + b);
 }
 
 int Sub(int a, int b)
 {
-    return ClampToInt(static_cast<long long>(a) - b);
+    return SaturatingInt::FromWide(static_cast<std::int64_t>(a) - b);
 }
 
 } // namespace
@@ -58,7 +39,7 @@ int KeyboardKey::HeightUnits() const
         return kKeyUnits;
     if (size >= -9)
         return kRowUnits * -size - 3;
-    return ClampToInt(-static_cast<long long>(size));
+    return SaturatingInt::FromWide(-static_cast<std::int64_t>(size));
 }
 
 KeyboardKey::PixelRect KeyboardKey::PixelRectIn(const Area& area) const
@@ -69,25 +50,26 @@ KeyboardKey::PixelRect KeyboardKey::PixelRectIn(const Area& area) const
     const double keyHeight = kKeyUnits * unit;
 
     PixelRect rect;
-    rect.left = Trunc(x0 + left * unit);
-    rect.top = Add(area.top, Trunc(top * unit));
+    rect.left = SaturatingInt::FromReal(x0 + left * unit);
+    rect.top = Add(area.top, SaturatingInt::FromReal(top * unit));
     double width = 0;
     if (size >= 10) {
         width = size * unit;
-        rect.bottom = Add(rect.top, Trunc(keyHeight));
+        rect.bottom = Add(rect.top, SaturatingInt::FromReal(keyHeight));
     } else if (size >= 1) {
         width = size * kKeyUnits * unit;
-        rect.bottom = Add(rect.top, Trunc(keyHeight));
+        rect.bottom = Add(rect.top, SaturatingInt::FromReal(keyHeight));
     } else if (size == 0) {
-        rect.bottom = Add(rect.top, Trunc(keyHeight));
+        rect.bottom = Add(rect.top, SaturatingInt::FromReal(keyHeight));
     } else if (size >= -9) {
         width = keyHeight;
-        rect.bottom = Sub(Add(rect.top, Trunc(-3 * unit)), Trunc(size * unit * kRowUnits));
+        rect.bottom = Sub(Add(rect.top, SaturatingInt::FromReal(-3 * unit)),
+                          SaturatingInt::FromReal(size * unit * kRowUnits));
     } else {
         width = keyHeight;
-        rect.bottom = Sub(rect.top, Trunc(size * unit));
+        rect.bottom = Sub(rect.top, SaturatingInt::FromReal(size * unit));
     }
-    rect.right = Add(rect.left, Trunc(width));
-    rect.corner = Trunc(keyHeight * 0.125);
+    rect.right = Add(rect.left, SaturatingInt::FromReal(width));
+    rect.corner = SaturatingInt::FromReal(keyHeight * 0.125);
     return rect;
 }

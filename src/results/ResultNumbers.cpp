@@ -1,27 +1,19 @@
 #include "results/ResultNumbers.h"
 
+#include "resources/SaturatingInt.h"
+
 #include <charconv>
 #include <climits>
 #include <cmath>
 
 int ResultNumbers::Truncate(double value)
 {
-    if (std::isnan(value))
-        return 0;
-    if (value >= static_cast<double>(INT_MAX))
-        return INT_MAX;
-    if (value <= static_cast<double>(INT_MIN))
-        return INT_MIN;
-    return static_cast<int>(value);
+    return SaturatingInt::FromReal(value);
 }
 
 int ResultNumbers::Clamp(std::int64_t value)
 {
-    if (value > INT_MAX)
-        return INT_MAX;
-    if (value < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(value);
+    return SaturatingInt::FromWide(value);
 }
 
 double ResultNumbers::Quotient(double a, double b)
