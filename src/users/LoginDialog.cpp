@@ -4,6 +4,7 @@
 #include "resources/ProgramPaths.h"
 #include "settings/AppSettings.h"
 #include "users/DisketteFolder.h"
+#include "users/LoginRules.h"
 #include "users/UserProfile.h"
 #include "widgets/DialogFont.h"
 #include "widgets/DialogText.h"
@@ -52,8 +53,6 @@ constexpr int kDisketteUnreadable = 32790;
 
 // The fields are read as the original program read them, at most 49 characters.
 constexpr int kReadLimit = 49;
-constexpr size_t kMinNameLength = 2;
-constexpr size_t kMinPasswordLength = 4;
 
 // The login picture's box; larger pictures are shrunk to fit it.
 constexpr int kPictureWidth = 150;
@@ -71,12 +70,6 @@ std::deque<ScriptedAnswer>& NextAnswers()
 {
     static std::deque<ScriptedAnswer> answers;
     return answers;
-}
-
-bool IsNameCharacter(QChar c)
-{
-    const char16_t u = c.unicode();
-    return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9') || u == ' ';
 }
 
 // Field texts in the logic's Windows-1250 form.
@@ -341,11 +334,8 @@ void LoginDialog::LeaveNewUserMode()
 bool LoginDialog::CheckName()
 {
     const QString text = m_name->text();
-    QString cleaned;
-    for (const QChar c : text) {
-        if (IsNameCharacter(c))
-            cleaned += c;
-    }
+    // Compared with the field itself: a character Windows-1250 lacks is removed as well.
+    const QString cleaned = ProgramText::ToQString(LoginRules::CleanName(ProgramText::FromQString(text)));
     if (cleaned == text)
         return true;
     m_name->setText(cleaned);
@@ -358,14 +348,15 @@ void LoginDialog::OnContinue()
     if (!CheckName())
         return;
     const std::string name = ToLogic(m_name->text());
-    if (name.size() < kMinNameLength) {
+    switch (LoginRules::CheckName(name)) {
+    case LoginRules::NameProblem::TooShort:
         ShowInformation(kShortName);
         return;
-    }
-    // The check above lets only such names through; the store refuses any other.
-    if (!UserProfile::IsValidUserName(name)) {
+    case LoginRules::NameProblem::NotAllowed:
         ShowPlainMessage(kNameCharacters);
         return;
+    case LoginRules::NameProblem::None:
+        break;
     }
 
     UserProfile& profile = UserProfile::Instance();
@@ -379,13 +370,14 @@ void LoginDialog::OnContinue()
         fromDiskette = false;
         loaded = profile.LoadUser(name, false);
     }
-    if (loaded.damaged) {
+    const LoginRules::Account account = LoginRules::AccountOf(loaded);
+    if (account == LoginRules::Account::Damaged) {
         // Nor may a damaged file give way to a new account: it is the user's only copy.
         UserProfile::KeepDamagedCopies(loaded.path);
         ShowDamagedFile(loaded.path);
         return;
     }
-    if (loaded) {
+    if (account == LoginRules::Account::Existing) {
         if (!profile.CheckPassword(ToLogic(m_password->text()))) {
             ShowInformation(kWrongPassword);
             // The next try replaces the wrong password instead of adding to it.
@@ -408,7 +400,8 @@ void LoginDialog::OnContinue()
     isNewUser = true;
     const std::string password = ToLogic(m_password->text());
     const std::string confirmation = ToLogic(m_confirmation->text());
-    if (password == confirmation && password.size() >= kMinPasswordLength) {
+    const LoginRules::NewPassword check = LoginRules::CheckNewPassword(password, confirmation);
+    if (check == LoginRules::NewPassword::Create) {
         // Without a stored password there is no account; the hash only fails without memory.
         if (!profile.SetPassword(password))
             return;
@@ -416,7 +409,7 @@ void LoginDialog::OnContinue()
         profile.SetSettingsLine(AppSettings().ToLine());
         profile.AddUserName(profile.Name());
         accept();
-    } else if (password.size() < kMinPasswordLength) {
+    } else if (check == LoginRules::NewPassword::TooShort) {
         ShowInformation(kShortPassword);
     } else {
         ShowInformation(kConfirmPassword);
