@@ -1,11 +1,11 @@
 #include "keyboard/KeyboardList.h"
 
 #include "exercise/DataFields.h"
+#include "exercise/TextList.h"
 #include "resources/ProgramPaths.h"
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 bool KeyboardList::Load()
@@ -16,16 +16,10 @@ bool KeyboardList::Load()
 bool KeyboardList::LoadFrom(const std::string& path)
 {
     m_entries.clear();
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::vector<std::string> lines;
+    if (!TextList::ReadLines(path, lines))
         return false;
-    std::string line;
-    while (std::getline(in, line)) {
-        // The file may come with Windows line ends.
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (!line.empty() && line.front() == ';')
-            continue;
+    for (std::string& line : lines) {
         KeyboardListEntry entry;
         if (DataFields::TakeField(line, entry.keyboardName))
             DataFields::TakeField(line, entry.displayName);

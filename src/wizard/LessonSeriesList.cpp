@@ -1,11 +1,8 @@
 #include "wizard/LessonSeriesList.h"
 
 #include "exercise/DataFields.h"
+#include "exercise/TextList.h"
 #include "resources/ProgramPaths.h"
-
-#include <filesystem>
-#include <fstream>
-#include <system_error>
 
 bool LessonSeriesList::Load()
 {
@@ -15,20 +12,10 @@ bool LessonSeriesList::Load()
 bool LessonSeriesList::LoadFrom(const std::string& path)
 {
     m_entries.clear();
-    std::error_code ec;
-    const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    if (ec || size > kMaxFileSize)
+    std::vector<std::string> lines;
+    if (!TextList::ReadLines(path, lines))
         return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    std::string line;
-    while (std::getline(in, line)) {
-        // The file may come with Windows line ends.
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (!line.empty() && line.front() == ';')
-            continue;
+    for (std::string& line : lines) {
         LessonSeries entry;
         if (DataFields::TakeField(line, entry.code) && DataFields::TakeField(line, entry.keyboardName) &&
             DataFields::TakeField(line, entry.title))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exercise/TextList.h"
 #include "wizard/LessonSeries.h"
 
 #include <cstdint>
@@ -27,7 +28,7 @@ public:
     static std::string LessonSetOf(const std::string& code);
 
     // Larger files are refused rather than read into memory.
-    static constexpr std::uintmax_t kMaxFileSize = 1024 * 1024;
+    static constexpr std::uintmax_t kMaxFileSize = TextList::kMaxFileSize;
 
 private:
     std::vector<LessonSeries> m_entries;
