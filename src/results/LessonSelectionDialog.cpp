@@ -16,8 +16,6 @@
 #include <QResizeEvent>
 
 #include <algorithm>
-#include <cstdint>
-#include <ctime>
 #include <optional>
 #include <utility>
 
@@ -66,6 +64,8 @@ QString Fixed(double value, int decimals)
     return QString::number(value, 'f', decimals);
 }
 
+static_assert(LessonOffer::kNoResultIcon == ProgressIcons::kNoResult);
+
 using Script = ScriptedAnswer<LessonSelectionDialog, LessonSelectionDialog::Answer>;
 
 } // namespace
@@ -85,8 +85,10 @@ bool LessonSelectionDialog::HasNextAnswer()
     return Script::Has();
 }
 
-LessonSelectionDialog::LessonSelectionDialog(const std::string& userName, QWidget* parent)
+LessonSelectionDialog::LessonSelectionDialog(const std::string& userName, QWidget* parent,
+                                             LessonOffer::Clock clock)
     : QDialog(parent)
+    , m_clock(std::move(clock))
     , m_placement(WindowPlacementStore::ForLessonDialog(userName, this))
     , m_prompt(new QLabel(QString::fromUtf8(kPromptText), this))
     , m_list(new FullRowListView(this))
@@ -182,8 +184,8 @@ void LessonSelectionDialog::FillList()
 {
     const UserProfile& profile = UserProfile::Instance();
     const LessonCatalog& catalog = LessonCatalog::Instance();
+    const LessonOffer offer = Offer();
     const int records = profile.ProgressCount();
-    const int lessons = catalog.LessonCount();
 
     m_list->clear();
     m_showsMessage = false;
@@ -198,15 +200,11 @@ void LessonSelectionDialog::FillList()
         item->setText(kAttemptsColumn, ProgramText::ToQString(profile.AttemptsText(lesson)));
     }
 
-    if (records >= lessons || lastImage == ProgressIcons::kNoResult) {
-        // Records beyond a (shorter) course are shown but cannot be practised.
-        SelectRow(m_list->topLevelItem(std::min(records, lessons) - 1));
-    } else {
+    if (offer.OffersNextLesson(records, lastImage))
         AddNextLessonRow(records);
-        SelectRow(m_list->topLevelItem(records));
-    }
+    SelectRow(m_list->topLevelItem(offer.FirstSelection(records, lastImage)));
 
-    if (lessons < 1) {
+    if (offer.IsEmpty()) {
         m_list->clear();
         auto* item = new QTreeWidgetItem(m_list);
         const QString message = DialogText::FromTable(kNoLessons);
@@ -238,11 +236,11 @@ QTreeWidgetItem* LessonSelectionDialog::AddLessonRow(int lesson, int image)
 void LessonSelectionDialog::AddNextLessonRow(int lesson)
 {
     QTreeWidgetItem* item = AddLessonRow(lesson, ProgressIcons::kNoResult);
-    item->setText(kErrorRateColumn, QStringLiteral("..."));
-    item->setText(kSpeedColumn, QStringLiteral("..."));
-    item->setText(kDateColumn, QStringLiteral("........"));
-    item->setText(kTimeColumn, QStringLiteral("00:00"));
-    item->setText(kAttemptsColumn, QStringLiteral("0"));
+    item->setText(kErrorRateColumn, QString::fromLatin1(LessonOffer::kNoResultText));
+    item->setText(kSpeedColumn, QString::fromLatin1(LessonOffer::kNoResultText));
+    item->setText(kDateColumn, QString::fromLatin1(LessonOffer::kNoDateText));
+    item->setText(kTimeColumn, QString::fromLatin1(LessonOffer::kNoTimeText));
+    item->setText(kAttemptsColumn, QString::fromLatin1(LessonOffer::kNoAttemptsText));
 }
 
 void LessonSelectionDialog::SelectRow(QTreeWidgetItem* item)
@@ -254,13 +252,18 @@ void LessonSelectionDialog::SelectRow(QTreeWidgetItem* item)
     m_list->scrollToItem(item);
 }
 
+LessonOffer LessonSelectionDialog::Offer() const
+{
+    return LessonOffer(LessonCatalog::Instance().LessonCount(), m_clock);
+}
+
 int LessonSelectionDialog::LessonOfRow(const QTreeWidgetItem* item) const
 {
     const QVariant data = item ? item->data(kNumberColumn, kLessonRole) : QVariant();
     if (!data.isValid())
         return -1;
     const int lesson = data.toInt();
-    return lesson >= 0 && lesson < LessonCatalog::Instance().LessonCount() ? lesson : -1;
+    return Offer().CanChoose(lesson) ? lesson : -1;
 }
 
 void LessonSelectionDialog::OnTeach()
@@ -295,17 +298,13 @@ bool LessonSelectionDialog::AskToSkip()
 
 void LessonSelectionDialog::SkipLesson()
 {
-    const int rows = m_list->topLevelItemCount();
-    const int lessons = LessonCatalog::Instance().LessonCount();
-    if (rows < lessons) {
-        AddNextLessonRow(rows);
-        // Gives the user one more record, an empty one.
-        UserProfile::Instance().RecordResult(rows, static_cast<std::int64_t>(std::time(nullptr)), 0.0, 0, 0);
-        SelectRow(m_list->topLevelItem(rows));
-    } else {
-        const int last = std::min(rows, lessons) - 1;
-        SelectRow(m_list->topLevelItem(last >= 0 ? last : rows - 1));
+    const LessonOffer offer = Offer();
+    const LessonOffer::Skip skip = offer.SkipFrom(m_list->topLevelItemCount());
+    if (skip.addedLesson >= 0) {
+        AddNextLessonRow(skip.addedLesson);
+        offer.RecordSkip(UserProfile::Instance(), skip.addedLesson);
     }
+    SelectRow(m_list->topLevelItem(skip.selectedRow));
 }
 
 void LessonSelectionDialog::PlaceControls()

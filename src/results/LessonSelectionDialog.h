@@ -1,5 +1,6 @@
 #pragma once
 
+#include "results/LessonOffer.h"
 #include "settings/WindowPlacementStore.h"
 
 #include <QDialog>
@@ -50,8 +51,10 @@ public:
     static void ClearNextAnswer();
     static bool HasNextAnswer();
 
-    // `userName` (Windows-1250) keys the remembered placement and column widths.
-    explicit LessonSelectionDialog(const std::string& userName, QWidget* parent = nullptr);
+    // `userName` (Windows-1250) keys the remembered placement and column widths; `clock`
+    // dates the record a skip gives the user.
+    explicit LessonSelectionDialog(const std::string& userName, QWidget* parent = nullptr,
+                                   LessonOffer::Clock clock = LessonOffer::SystemClock());
 
     int exec() override;
     void done(int result) override;
@@ -71,6 +74,8 @@ private:
     QTreeWidgetItem* AddLessonRow(int lesson, int image);
     void AddNextLessonRow(int lesson);
     void SelectRow(QTreeWidgetItem* item);
+    // The rules of the current course.
+    LessonOffer Offer() const;
     // The lesson a row offers, or -1 for a row that is no lesson of the course.
     int LessonOfRow(const QTreeWidgetItem* item) const;
 
@@ -81,6 +86,7 @@ private:
     void PlaceControls();
     void SaveState();
 
+    LessonOffer::Clock m_clock;
     WindowPlacementStore m_placement;
     QLabel* m_prompt;
     FullRowListView* m_list;
