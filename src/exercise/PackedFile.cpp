@@ -1,14 +1,10 @@
 #include "exercise/PackedFile.h"
 
 #include "exercise/PackedFileError.h"
-#include "resources/TemporaryFileName.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -30,26 +26,6 @@ void WriteLittleEndian32(unsigned char* p, std::uint32_t value)
 std::string SystemError(const std::string& what, const std::string& path)
 {
     return what + " " + path + ": " + std::strerror(errno);
-}
-
-std::string FolderOf(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// The rename is durable only once the folder entry itself is on disk; a failure here
-// cannot undo the replacement, so it is not reported.
-void SyncFolder(const std::string& folder)
-{
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
 }
 
 } // namespace
@@ -84,30 +60,13 @@ bool PackedFile::Open(const std::string& path, int mode, int blockSize, std::siz
     }
     m_blockSize = std::min<std::size_t>(static_cast<std::size_t>(blockSize), BlockCodec::kMaxBlockBytes);
     m_block.resize(m_blockSize);
-    m_targetPath = path;
-    CreateTemporaryFile();
+    m_writer = std::make_unique<AtomicFileWriter>(path);
+    if (!m_writer->Open()) {
+        const std::string error = m_writer->Error();
+        Discard();
+        throw PackedFileError(error);
+    }
     return true;
-}
-
-void PackedFile::CreateTemporaryFile()
-{
-    std::string temporary;
-    const int fd = TemporaryFileName::Create(m_targetPath, temporary);
-    if (fd < 0) {
-        m_mode = -1;
-        throw PackedFileError(SystemError("cannot create a temporary file beside", m_targetPath));
-    }
-    m_temporaryPath = temporary;
-    // A replaced file keeps its permissions.
-    struct stat target;
-    if (::stat(m_targetPath.c_str(), &target) == 0 && S_ISREG(target.st_mode)) {
-        ::fchmod(fd, target.st_mode & 07777);
-    }
-    m_file.reset(::fdopen(fd, "wb"));
-    if (!m_file) {
-        ::close(fd);
-        throw PackedFileError(SystemError("cannot open", temporary));
-    }
 }
 
 std::size_t PackedFile::Read(char* buffer, std::size_t n)
@@ -173,7 +132,7 @@ bool PackedFile::LoadBlock()
 
 void PackedFile::Write(const char* buffer, std::size_t n)
 {
-    if (m_mode != WriteMode || !m_file) {
+    if (m_mode != WriteMode || !m_writer) {
         throw PackedFileError("packed file not open for writing");
     }
     while (n > 0) {
@@ -196,17 +155,15 @@ void PackedFile::WriteBlock()
     unsigned char lengths[2 * kLengthFieldBytes];
     WriteLittleEndian32(lengths, static_cast<std::uint32_t>(m_filled));
     WriteLittleEndian32(lengths + kLengthFieldBytes, static_cast<std::uint32_t>(m_packed.size()));
-    std::FILE* file = m_file.get();
-    if (std::fwrite(lengths, 1, sizeof lengths, file) != sizeof lengths ||
-        std::fwrite(m_packed.data(), 1, m_packed.size(), file) != m_packed.size()) {
-        throw PackedFileError(SystemError("cannot write", m_temporaryPath));
+    if (!m_writer->Write(lengths, sizeof lengths) || !m_writer->Write(m_packed.data(), m_packed.size())) {
+        throw PackedFileError(m_writer->Error());
     }
     m_filled = 0;
 }
 
 void PackedFile::Close()
 {
-    if (m_mode == WriteMode && m_file) {
+    if (m_mode == WriteMode && m_writer) {
         Commit();
     }
     Discard();
@@ -217,25 +174,14 @@ void PackedFile::Commit()
     if (m_filled > 0) {
         WriteBlock();
     }
-    if (std::fflush(m_file.get()) != 0 || ::fsync(::fileno(m_file.get())) != 0) {
-        throw PackedFileError(SystemError("cannot write", m_temporaryPath));
+    if (!m_writer->Commit()) {
+        throw PackedFileError(m_writer->Error());
     }
-    if (std::fclose(m_file.release()) != 0) {
-        throw PackedFileError(SystemError("cannot close", m_temporaryPath));
-    }
-    if (std::rename(m_temporaryPath.c_str(), m_targetPath.c_str()) != 0) {
-        throw PackedFileError(SystemError("cannot replace", m_targetPath));
-    }
-    m_temporaryPath.clear();
-    SyncFolder(FolderOf(m_targetPath));
 }
 
 void PackedFile::Discard()
 {
     m_file.reset();
-    if (!m_temporaryPath.empty()) {
-        ::unlink(m_temporaryPath.c_str());
-        m_temporaryPath.clear();
-    }
+    m_writer.reset();
     m_mode = -1;
 }

@@ -2,6 +2,7 @@
 
 #include "exercise/BlockCodec.h"
 #include "exercise/LineFileLimits.h"
+#include "resources/AtomicFileWriter.h"
 
 #include <cstddef>
 #include <cstdio>
@@ -49,7 +50,6 @@ private:
 
     bool LoadBlock();
     void WriteBlock();
-    void CreateTemporaryFile();
     void Commit();
     void Discard();
 
@@ -63,7 +63,6 @@ private:
     std::size_t m_readLimit = 0;
     std::size_t m_unpackedTotal = 0;
     std::vector<unsigned char> m_packed;
-    std::string m_targetPath;
-    std::string m_temporaryPath;
+    std::unique_ptr<AtomicFileWriter> m_writer;
     BlockCodec m_codec;
 };

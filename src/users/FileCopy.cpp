@@ -1,9 +1,8 @@
 #include "users/FileCopy.h"
 
-#include "resources/TemporaryFileName.h"
+#include "resources/AtomicFileWriter.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,22 +19,7 @@ struct FdCloser
     }
 };
 
-bool WriteAll(int fd, const char* data, size_t size)
-{
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += n;
-        size -= static_cast<size_t>(n);
-    }
-    return true;
-}
-
-bool CopyContents(int in, int out)
+bool CopyContents(int in, AtomicFileWriter& out)
 {
     char buffer[65536];
     for (;;) {
@@ -47,7 +31,7 @@ bool CopyContents(int in, int out)
                 continue;
             return false;
         }
-        if (!WriteAll(out, buffer, static_cast<size_t>(n)))
+        if (!out.Write(buffer, static_cast<size_t>(n)))
             return false;
     }
 }
@@ -65,17 +49,7 @@ bool FileCopy::CopyAtomically(const std::string& from, const std::string& to)
     if (in.fd < 0 || ::fstat(in.fd, &info) != 0 || !S_ISREG(info.st_mode))
         return false;
 
-    std::string temp;
-    FdCloser out{TemporaryFileName::Create(to, temp)};
-    if (out.fd < 0)
-        return false;
+    AtomicFileWriter out(to);
     // User files hold password hashes: readable by their owner only, as before.
-    bool ok = ::fchmod(out.fd, S_IRUSR | S_IWUSR) == 0;
-    ok = ok && CopyContents(in.fd, out.fd) && ::fsync(out.fd) == 0;
-    ok = (::close(out.fd) == 0) && ok;
-    out.fd = -1;
-    if (ok && ::rename(temp.c_str(), to.c_str()) == 0)
-        return true;
-    ::unlink(temp.c_str());
-    return false;
+    return out.Open(S_IRUSR | S_IWUSR) && CopyContents(in.fd, out) && out.Commit();
 }

@@ -1,5 +1,6 @@
 #include "CourseFile.h"
 
+#include "resources/AtomicFileWriter.h"
 #include "resources/TextCodec.h"
 
 #include <cstdio>
@@ -39,25 +40,7 @@ std::string CourseFile::Format(const CourseText& course)
 
 bool CourseFile::Save(const std::string& path, const std::string& content, std::string& error)
 {
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << content;
-        out.close();
-        if (!out) {
-            error = "cannot write " + temporary;
-            std::filesystem::remove(temporary);
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        error = "cannot replace " + path + ": " + ec.message();
-        std::filesystem::remove(temporary);
-        return false;
-    }
-    return true;
+    return AtomicFileWriter::WriteFile(path, content, &error);
 }
 
 bool CourseFile::Read(const std::string& path, std::string& content, std::string& error)

@@ -1,5 +1,7 @@
 // tippwerk-keyboardgen: writes the keyboard files (*.kdd.utf8) and composed-character
 // files (*.odd.utf8) below a data folder, from the row descriptions in this file.
+#include "resources/AtomicFileWriter.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -261,17 +263,11 @@ std::vector<std::string> EnglishComposed()
 // Beside the target, then renamed over it: a failed run leaves the old file.
 void Write(const fs::path& path, const std::vector<std::string>& lines)
 {
-    const fs::path temporary = path.string() + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        for (const std::string& line : lines)
-            out << line << '\n';
-        out.flush();
-        Check(static_cast<bool>(out), "cannot write " + temporary.string());
-    }
-    std::error_code ec;
-    fs::rename(temporary, path, ec);
-    Check(!ec, "cannot replace " + path.string());
+    std::string bytes;
+    for (const std::string& line : lines)
+        bytes += line + '\n';
+    std::string error;
+    Check(AtomicFileWriter::WriteFile(path.string(), bytes, &error), error);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "WaveFile.h"
 
+#include "resources/AtomicFileWriter.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -48,24 +50,5 @@ bool WriteWaveFile(const std::string& path, const Samples& samples, std::string&
         PutU16(bytes, static_cast<std::uint32_t>(static_cast<std::uint16_t>(static_cast<std::int16_t>(q))));
     }
 
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        file.close();
-        if (!file) {
-            error = "cannot write " + temporary;
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        error = "cannot replace " + path + ": " + ec.message();
-        std::filesystem::remove(temporary, ec);
-        return false;
-    }
-    return true;
+    return AtomicFileWriter::WriteFile(path, bytes, &error);
 }

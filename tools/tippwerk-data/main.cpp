@@ -8,9 +8,9 @@
 #include "exercise/TypeableCharacters.h"
 #include "keyboard/CharacterMap.h"
 #include "keyboard/KeyboardLayout.h"
+#include "resources/AtomicFileWriter.h"
 #include "resources/ProgramPaths.h"
 #include "resources/StringTable.h"
-#include "resources/TemporaryFileName.h"
 #include "resources/TextCodec.h"
 #include "results/ExerciseEvaluation.h"
 #include "results/ResultNumbers.h"
@@ -138,30 +138,6 @@ int Pack(const std::string& path, bool fromUtf8, const std::string& source)
     return 0;
 }
 
-// Written beside the target and renamed over it, so a failed build leaves no half file.
-bool WriteAtomically(const std::string& path, const std::string& bytes)
-{
-    std::string temporary;
-    const int fd = TemporaryFileName::Create(path, temporary);
-    if (fd < 0)
-        return false;
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        done += static_cast<std::size_t>(n);
-    }
-    const bool written = done == bytes.size() && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !written || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
-}
-
 int Text(const std::string& path, const std::string& source)
 {
     std::string text;
@@ -169,7 +145,8 @@ int Text(const std::string& path, const std::string& source)
         return Fail(source, "cannot be read");
     if (!ToWindows1250(source, text))
         return 1;
-    if (!WriteAtomically(path, text))
+    // Written beside the target and renamed over it, so a failed build leaves no half file.
+    if (!AtomicFileWriter::WriteFile(path, text))
         return Fail(path, "cannot be written");
     return 0;
 }
