@@ -3,6 +3,7 @@
 #include "app/AboutDialog.h"
 #include "app/HelpWindow.h"
 #include "app/InformationBox.h"
+#include "app/InformationBoxLoginMessages.h"
 #include "app/LimitDialog.h"
 #include "app/NoteDialog.h"
 #include "app/PictureStore.h"
@@ -656,7 +657,8 @@ void CMainFrame::OnChangeUser()
 
     bool isNewUser = false;
     const bool loggedIn = Modal([&] {
-        LoginDialog login(this);
+        InformationBoxLoginMessages loginMessages;
+        LoginDialog login(loginMessages, this);
         const bool ok = login.exec() == QDialog::Accepted;
         isNewUser = login.isNewUser;
         return ok;

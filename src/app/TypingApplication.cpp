@@ -1,6 +1,7 @@
 #include "app/TypingApplication.h"
 
 #include "app/CMainFrame.h"
+#include "app/InformationBoxLoginMessages.h"
 #include "app/PictureStore.h"
 #include "app/ProgramIcon.h"
 #include "app/QtTranslation.h"
@@ -54,7 +55,8 @@ int TypingApplication::Run(int argc, char** argv)
     StaleTemporaryFiles::Remove(UserProfile::UsersFolder(), started, StaleTemporaryFiles::IsProcessAlive);
 
     UserProfile::InstallAsCourseProvider();
-    LoginDialog login;
+    InformationBoxLoginMessages loginMessages;
+    LoginDialog login(loginMessages);
     if (login.exec() != QDialog::Accepted)
         return 0;
     // A new account exists from now on, whatever happens to the process later.

@@ -1,9 +1,9 @@
 #include "users/LoginDialog.h"
 
-#include "app/InformationBox.h"
 #include "resources/ProgramPaths.h"
 #include "settings/AppSettings.h"
 #include "users/DisketteFolder.h"
+#include "users/LoginMessages.h"
 #include "users/LoginRules.h"
 #include "users/UserProfile.h"
 #include "widgets/DialogFont.h"
@@ -131,8 +131,9 @@ bool LoginDialog::HasNextAnswer()
     return !NextAnswers().empty();
 }
 
-LoginDialog::LoginDialog(QWidget* parent)
+LoginDialog::LoginDialog(LoginMessages& messages, QWidget* parent)
     : QDialog(parent)
+    , m_messages(messages)
     , m_loginPicture(LoadLoginPicture())
     , m_intro(MakeLabel(kIntroText, this))
     , m_nameLabel(MakeLabel(kNameText, this))
@@ -457,9 +458,7 @@ void LoginDialog::ShowInformation(int stringId, const QString& text)
     m_shownTexts.append(text);
     if (m_scripted)
         return;
-    int noOption = 0;
-    InformationBox box(InformationBox::kNotice, text, noOption, this);
-    box.exec();
+    m_messages.ShowNotice(this, text);
     // Without a window manager nobody hands the keyboard back to the login.
     activateWindow();
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+class LoginMessages;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -50,7 +51,8 @@ public:
     static void ClearNextAnswers();
     static bool HasNextAnswer();
 
-    explicit LoginDialog(QWidget* parent = nullptr);
+    // Notices go through `messages`, which must outlive the dialog.
+    explicit LoginDialog(LoginMessages& messages, QWidget* parent = nullptr);
     ~LoginDialog() override;
 
     int exec() override;
@@ -86,6 +88,7 @@ private:
     void ShowPlainMessage(int stringId);
     void RunScript();
 
+    LoginMessages& m_messages;
     bool m_fromDiskette = false;
     bool m_scripted = false;
     bool m_finished = false;

@@ -1,4 +1,5 @@
 #include "UserDialogTestFolder.h"
+#include "app/InformationBoxLoginMessages.h"
 #include "app/ModalRun.h"
 #include "settings/AppSettings.h"
 #include "widgets/DialogFont.h"
@@ -21,6 +22,9 @@ using Messages = std::vector<int>;
 class LoginDialogTest : public UserDialogTestFolder
 {
 protected:
+    // The application's notices, so the tests' scripted answers reach the information box.
+    InformationBoxLoginMessages m_loginMessages;
+
     static QLineEdit* Edit(const LoginDialog& dialog, int id)
     {
         return qobject_cast<QLineEdit*>(dialog.Control(id));
@@ -53,7 +57,7 @@ protected:
 
 TEST_F(LoginDialogTest, OpensWithTheTemplatesControlsAndAnEmptyList)
 {
-    LoginDialog dialog;
+    LoginDialog dialog(m_loginMessages);
     EXPECT_EQ(
         RunModal(dialog,
                  [&] {
@@ -95,7 +99,7 @@ TEST_F(LoginDialogTest, ListsUsersInReverseScanOrderWithTheNewestChosen)
     SetWriteTime(Users() + "Ann.dat", 3);
     SetWriteTime(Users() + "Bert.dat", 2);
 
-    LoginDialog dialog;
+    LoginDialog dialog(m_loginMessages);
     RunModal(dialog, [&] { dialog.reject(); });
 
     QStringList expected;
@@ -115,7 +119,7 @@ TEST_F(LoginDialogTest, OldPlainPasswordLogsInAfterAWrongOneAndIsHashed)
     LoginDialog::SetNextAnswer(QStringLiteral("Anna"), QStringLiteral("Geheim"), {});
     LoginDialog::SetNextAnswer(QStringLiteral("Anna"), QStringLiteral("falsch"), {});
     LoginDialog::SetNextAnswer(QStringLiteral("anna"), QStringLiteral("geheim"), {});
-    LoginDialog dialog;
+    LoginDialog dialog(m_loginMessages);
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
     EXPECT_EQ(dialog.ShownMessages(), (Messages{113, 113}));
     EXPECT_FALSE(dialog.isNewUser);
@@ -131,7 +135,7 @@ TEST_F(LoginDialogTest, OldPlainPasswordLogsInAfterAWrongOneAndIsHashed)
 TEST_F(LoginDialogTest, AfterAWrongPasswordTypingReplacesIt)
 {
     WritePlainUser("Anna", "geheim");
-    LoginDialog dialog;
+    LoginDialog dialog(m_loginMessages);
     const int result = RunModal(dialog, [&] {
         QLineEdit* password = Edit(dialog, LoginDialog::kPasswordId);
         password->setFocus();
@@ -155,7 +159,7 @@ TEST_F(LoginDialogTest, NewAccountNeedsFourCharactersTypedTwice)
     WritePlainUser("Anna", "geheim");
     LoginDialog::SetNextAnswer(QStringLiteral("Neu"), QStringLiteral("abc"), {});
     LoginDialog::SetNextAnswer(QStringLiteral("Neu"), QStringLiteral("abcd"), {});
-    LoginDialog dialog;
+    LoginDialog dialog(m_loginMessages);
     EXPECT_EQ(dialog.exec(), QDialog::Rejected); // the answers ran out with the dialog open
     EXPECT_EQ(dialog.ShownMessages(), (Messages{140, 139}));
     EXPECT_TRUE(dialog.isNewUser);
@@ -165,7 +169,7 @@ TEST_F(LoginDialogTest, NewAccountNeedsFourCharactersTypedTwice)
 
     LoginDialog::SetNextAnswer(QStringLiteral("Neu"), QStringLiteral("abcd"), QStringLiteral("abce"));
     LoginDialog::SetNextAnswer(QStringLiteral("Neu"), QStringLiteral("abcd"), QStringLiteral("abcd"));
-    LoginDialog again;
+    LoginDialog again(m_loginMessages);
     EXPECT_EQ(again.exec(), QDialog::Accepted);
     EXPECT_EQ(again.ShownMessages(), (Messages{139}));
     EXPECT_TRUE(again.isNewUser);
@@ -181,7 +185,7 @@ TEST_F(LoginDialogTest, NewAccountNeedsFourCharactersTypedTwice)
 
     // The account exists now; its hashed password logs in.
     LoginDialog::SetNextAnswer(QStringLiteral("Neu"), QStringLiteral("abcd"), {});
-    LoginDialog existing;
+    LoginDialog existing(m_loginMessages);
     EXPECT_EQ(existing.exec(), QDialog::Accepted);
     EXPECT_FALSE(existing.isNewUser);
     EXPECT_TRUE(existing.ShownMessages().empty());
@@ -224,7 +228,7 @@ TEST_F(LoginDialogTest, AnUnreadableUserFileMakesANewAccount)
         for (int i = 0; i < 2; ++i)
             LoginDialog::SetNextAnswer(QStringLiteral("Anna"), QStringLiteral("abcd"),
                                        QStringLiteral("abcd"));
-        LoginDialog dialog;
+        LoginDialog dialog(m_loginMessages);
         EXPECT_EQ(dialog.exec(), QDialog::Rejected); // still open when the answers ran out
         EXPECT_EQ(dialog.ShownMessages(), (Messages{506, 506}));
         EXPECT_EQ(
@@ -247,7 +251,7 @@ TEST_F(LoginDialogTest, AnUnreadableUserFileMakesANewAccount)
     // A copy kept before under that name stays as it is; the new one gets a number.
     std::ofstream(data + ".damaged", std::ios::binary | std::ios::trunc) << "older";
     LoginDialog::SetNextAnswer(QStringLiteral("Anna"), QStringLiteral("abcd"), {});
-    LoginDialog again;
+    LoginDialog again(m_loginMessages);
     again.exec();
     EXPECT_EQ(ReadBytes(data + ".damaged"), "older");
     EXPECT_EQ(ReadBytes(data + ".damaged.1"), ReadBytes(data));
@@ -260,7 +264,7 @@ TEST_F(LoginDialogTest, NamesKeepOnlyPlainLettersDigitsAndBlanksAndNeedTwoCharac
     LoginDialog::SetNextAnswer(QStringLiteral("../x"), QStringLiteral("geheim"), {});
     LoginDialog::SetNextAnswer(QStringLiteral("J"), QStringLiteral("geheim"), {});
     LoginDialog::SetNextAnswer(QStringLiteral("äö"), QStringLiteral("geheim"), {});
-    LoginDialog dialog;
+    LoginDialog dialog(m_loginMessages);
     EXPECT_EQ(dialog.exec(), QDialog::Rejected);
     EXPECT_EQ(dialog.ShownMessages(), (Messages{507, 507, 141, 507}));
     EXPECT_TRUE(Edit(dialog, LoginDialog::kNameId)->text().isEmpty());
@@ -269,7 +273,7 @@ TEST_F(LoginDialogTest, NamesKeepOnlyPlainLettersDigitsAndBlanksAndNeedTwoCharac
     // A clean name goes on to the password check.
     LoginDialog::SetNextAnswer(QStringLiteral("Jö rg"), QStringLiteral("falsch"), {});
     LoginDialog::SetNextAnswer(QStringLiteral("Jrg"), QStringLiteral("falsch"), {});
-    LoginDialog again;
+    LoginDialog again(m_loginMessages);
     EXPECT_EQ(again.exec(), QDialog::Rejected);
     EXPECT_EQ(again.ShownMessages(), (Messages{507, 113}));
     EXPECT_EQ(UserProfile::Instance().Name(), "Jrg");
@@ -279,7 +283,7 @@ TEST_F(LoginDialogTest, NameAndPasswordTakeTenCharactersTheConfirmationMore)
 {
     LoginDialog::SetNextAnswer(QStringLiteral("Abcdefghijklmno"), QStringLiteral("1234567890123"),
                                QStringLiteral("1234567890123"));
-    LoginDialog dialog;
+    LoginDialog dialog(m_loginMessages);
     EXPECT_EQ(dialog.exec(), QDialog::Rejected);
     EXPECT_EQ(Edit(dialog, LoginDialog::kNameId)->text(), QStringLiteral("Abcdefghij"));
     EXPECT_EQ(Edit(dialog, LoginDialog::kPasswordId)->text(), QStringLiteral("1234567890"));
@@ -287,7 +291,7 @@ TEST_F(LoginDialogTest, NameAndPasswordTakeTenCharactersTheConfirmationMore)
     EXPECT_EQ(dialog.ShownMessages(), (Messages{139}));
     EXPECT_EQ(UserProfile::Instance().Name(), "Abcdefghij");
 
-    LoginDialog typed;
+    LoginDialog typed(m_loginMessages);
     RunModal(typed, [&] {
         QLineEdit* name = Edit(typed, LoginDialog::kNameId);
         name->setFocus();
@@ -299,7 +303,7 @@ TEST_F(LoginDialogTest, NameAndPasswordTakeTenCharactersTheConfirmationMore)
 
 TEST_F(LoginDialogTest, LeavingTheNameFieldCleansItWithAMessage)
 {
-    LoginDialog dialog;
+    LoginDialog dialog(m_loginMessages);
     MessageBoxAnswerer answerer;
     RunModal(dialog, [&] {
         QLineEdit* name = Edit(dialog, LoginDialog::kNameId);
@@ -319,7 +323,7 @@ TEST_F(LoginDialogTest, LeavingTheNameFieldCleansItWithAMessage)
 TEST_F(LoginDialogTest, ChoosingAListedUserLeavesNewUserMode)
 {
     WritePlainUser("Anna", "geheim");
-    LoginDialog dialog;
+    LoginDialog dialog(m_loginMessages);
     const int result = RunModal(dialog, [&] {
         Edit(dialog, LoginDialog::kNameId)->setText(QStringLiteral("Neu"));
         Edit(dialog, LoginDialog::kPasswordId)->setText(QStringLiteral("abcd"));
@@ -360,7 +364,7 @@ TEST_F(LoginDialogTest, DisketteUsersAreListedAndCopiedAtLogin)
     WritePlainUser("Anna", "geheim");
     WritePlainUser("Dora", "dora1", diskette);
 
-    LoginDialog dialog;
+    LoginDialog dialog(m_loginMessages);
     MessageBoxAnswerer answerer;
     const int result = RunModal(dialog, [&] {
         Edit(dialog, LoginDialog::kNameId)->setText(QStringLiteral("Neu"));
@@ -403,7 +407,7 @@ TEST_F(LoginDialogTest, TheDisketteFilesReplaceTheLocalOnesOnlyAfterTheRightPass
     const std::string localData = bytes(Users() + "Dora.dat");
     const std::string localDetails = bytes(Users() + "Dora.dit");
 
-    LoginDialog dialog;
+    LoginDialog dialog(m_loginMessages);
     MessageBoxAnswerer answerer;
     const int result = RunModal(dialog, [&] {
         Click(dialog, LoginDialog::kDisketteId);
@@ -435,7 +439,7 @@ TEST_F(LoginDialogTest, ALoginThatCannotTakeOverTheDisketteFilesSaysSoAndStaysOp
     WritePlainUser("Dora", "dora1", diskette);
     std::filesystem::create_directory(Users() + "Dora.dat"); // no file can go there
 
-    LoginDialog dialog;
+    LoginDialog dialog(m_loginMessages);
     MessageBoxAnswerer answerer;
     RunModal(dialog, [&] {
         Click(dialog, LoginDialog::kDisketteId);
@@ -456,7 +460,7 @@ TEST_F(LoginDialogTest, ALocalUserMissingFromTheDisketteLogsInLocallyInsteadOfBe
     WritePlainUser("Dora", "dora1", diskette);
     WritePlainUser("Anna", "geheim");
 
-    LoginDialog dialog;
+    LoginDialog dialog(m_loginMessages);
     MessageBoxAnswerer answerer;
     const int result = RunModal(dialog, [&] {
         Click(dialog, LoginDialog::kDisketteId);
@@ -476,7 +480,7 @@ TEST_F(LoginDialogTest, AnEmptyDisketteLeavesTheLocalUsers)
 {
     ::setenv("TIPPWERK_DISKETTE", (m_root + "empty/").c_str(), 1);
     WritePlainUser("Anna", "geheim");
-    LoginDialog dialog;
+    LoginDialog dialog(m_loginMessages);
     MessageBoxAnswerer answerer;
     RunModal(dialog, [&] {
         Click(dialog, LoginDialog::kDisketteId);
@@ -495,7 +499,7 @@ TEST_F(LoginDialogTest, TheInstalledLoginPictureIsShown)
     std::filesystem::copy_file(std::string(TIPPWERK_SOURCE_DIR) + "/data/pictures/Login.jpg",
                                m_root + "pictures/Login.jpg");
     LoginDialog::SetNextAnswer({}, {}, {}, false);
-    LoginDialog dialog;
+    LoginDialog dialog(m_loginMessages);
     dialog.exec();
     const QPixmap picture = qobject_cast<QLabel*>(dialog.Control(LoginDialog::kPictureId))->pixmap();
     EXPECT_FALSE(picture.isNull());
