@@ -5,6 +5,7 @@
 #include <memory>
 #include <new>
 #include <string>
+#include <sys/stat.h>
 #include <utility>
 
 #include <jpeglib.h>
@@ -112,6 +113,27 @@ void CopyRow(const JSAMPLE* in, int width, int components, bool inverted, std::u
     }
 }
 
+// Huffman coding spends at least one bit on every 8 x 8 block of every component. A
+// file too short for that would only be filled up with made-up data, row after row, and
+// a few hundred bytes could keep the decoder busy for a long time.
+bool HoldsEnoughData(const jpeg_decompress_struct& info, std::FILE* file)
+{
+    if (info.arith_code) {
+        return true;
+    }
+    struct stat status
+    {};
+    if (fstat(fileno(file), &status) != 0) {
+        return true;
+    }
+    std::int64_t blocks = 0;
+    for (int i = 0; i < info.num_components; ++i) {
+        blocks +=
+            static_cast<std::int64_t>(info.comp_info[i].width_in_blocks) * info.comp_info[i].height_in_blocks;
+    }
+    return static_cast<std::int64_t>(status.st_size) * 8 >= blocks;
+}
+
 // All library calls happen here, below the return point of a fatal error. Nothing in
 // this frame needs destruction, so leaving it by the jump is safe.
 Outcome Decode(ErrorTrap& trap, jpeg_decompress_struct& info, std::FILE* file, Picture& decoded)
@@ -130,6 +152,12 @@ Outcome Decode(ErrorTrap& trap, jpeg_decompress_struct& info, std::FILE* file, P
     jpeg_read_header(&info, TRUE);
     if (static_cast<std::int64_t>(info.image_width) * info.image_height > MaxPicturePixels) {
         return Outcome::OutOfMemory;
+    }
+    if (!HoldsEnoughData(info, file)) {
+        std::snprintf(trap.message, sizeof trap.message,
+                      "Corrupt JPEG data: too little data for %u x %u pixels", info.image_width,
+                      info.image_height);
+        return Outcome::FatalError;
     }
     // The library cannot turn inks into RGB itself; it delivers CMYK for us to convert.
     const bool inks = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
