@@ -1,6 +1,7 @@
 // The keyboard files: config/<name>.kdd and its composed characters config/<last four>.odd
 // (one input, the two parts cut by the separator line), loaded as the program loads a
 // keyboard, then every character looked up.
+#include "exercise/TypeableCharacters.h"
 #include "fuzz/FuzzSupport.h"
 #include "keyboard/CharacterMap.h"
 #include "keyboard/KeyboardLayout.h"
@@ -21,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::WritePackedFile(CharacterMap::ComposedFilePath(name), parts.size() > 1 ? parts.back() : "");
 
     KeyboardLayout layout;
-    CharacterMap map(layout);
+    TypeableCharacters typeable;
+    CharacterMap map(layout, typeable);
     map.LoadKeyboard(name);
     for (int c = 0; c < 256; ++c) {
         int firstModifier = -1;

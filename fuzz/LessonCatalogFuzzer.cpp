@@ -1,6 +1,7 @@
 // The lesson file: every lesson's title, lines, limits and counts asked for, as the
 // lesson list and the exercise ask for them.
 #include "exercise/LessonCatalog.h"
+#include "exercise/TypeableCharacters.h"
 #include "fuzz/FuzzSupport.h"
 
 #include <cstdint>
@@ -10,7 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     static LessonCatalog* catalog = [] {
         fuzz::ProgramFolder();
-        return new LessonCatalog;
+        static const TypeableCharacters typeable;
+        return new LessonCatalog(typeable);
     }();
     // The identity line of the seeds names this course.
     const std::string path = fuzz::FolderFile("lessons", "00000407_a.ddd");

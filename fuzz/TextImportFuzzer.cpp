@@ -1,6 +1,7 @@
 // The clean-up of an imported text file: tabs, runs of blanks, untypeable characters,
 // empty lines and the wrap, over lines as the text reader delivers them.
 #include "exercise/LessonCatalog.h"
+#include "exercise/TypeableCharacters.h"
 #include "fuzz/FuzzSupport.h"
 
 #include <cstdint>
@@ -21,6 +22,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         lines.emplace_back(line);
         input.remove_prefix(std::min(end + 1, input.size()));
     }
-    LessonCatalog::NormaliseLines(lines);
+    // Every printable byte counts as typeable, so that the wrap sees long lines.
+    static const TypeableCharacters typeable = [] {
+        TypeableCharacters set;
+        std::string all;
+        for (int c = 32; c < 256; ++c)
+            all += static_cast<char>(c);
+        set.Set(all);
+        return set;
+    }();
+    LessonCatalog::NormaliseLines(lines, typeable);
     return 0;
 }

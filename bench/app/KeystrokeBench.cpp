@@ -16,6 +16,7 @@
 #include "exercise/LessonCatalog.h"
 #include "exercise/RemarkRandom.h"
 #include "exercise/RemarkTables.h"
+#include "exercise/TypingSession.h"
 #include "feedback/SoundFeedback.h"
 #include "keyboard/KeyboardLayoutSwitcher.h"
 #include "keyboard/KeyboardView.h"
@@ -182,9 +183,8 @@ bool PrepareProgramFolder(const QTemporaryDir& dir)
     return true;
 }
 
-void CreateUser(bool silent)
+void CreateUser(UserProfile& profile, bool silent)
 {
-    UserProfile& profile = UserProfile::Instance();
     profile.AddUserName("Anna");
     profile.LoadUser("Anna", false);
     profile.SetKeyboardId("00000407");
@@ -211,9 +211,9 @@ bool WriteScreenConfig(const QString& path)
 }
 
 // What the user types next: the expected character, now and then a wrong one.
-char NextCharacter(const ExerciseState& state, int keystroke, int errorEvery)
+char NextCharacter(const LessonCatalog& catalog, const ExerciseState& state, int keystroke, int errorEvery)
 {
-    const std::string line = LessonCatalog::Instance().LessonLine(state.lessonIndex, state.lineIndex);
+    const std::string line = catalog.LessonLine(state.lessonIndex, state.lineIndex);
     const char expected = state.column < static_cast<int>(line.size())
                               ? line[static_cast<std::size_t>(state.column)]
                               : static_cast<char>(0xA4);
@@ -259,28 +259,28 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot prepare a program folder over %s\n", TIPPWERK_INSTALL_DIR);
         return 1;
     }
-    UserProfile::InstallAsCourseProvider();
+    TypingSession session;
     PictureStore pictures;
     if (!pictures.LoadStartPictures()) {
         std::fprintf(stderr, "the start pictures are missing under %s\n", TIPPWERK_INSTALL_DIR);
         return 1;
     }
-    CreateUser(options.silent);
+    CreateUser(session.profile, options.silent);
 
     AcceptingLayouts layouts;
     SoundFeedback sounds;
     ManualClock clock;
     RemarkTables remarks;
     RemarkRandom random(1);
-    CMainFrame frame(UserProfile::Instance().Name(), false,
-                     CMainFrame::Services{pictures, layouts, sounds, clock, remarks, random});
+    CMainFrame frame(session.profile.Name(), false,
+                     CMainFrame::Services{session, pictures, layouts, sounds, clock, remarks, random});
     frame.resize(1920, 1080);
     frame.show();
     LessonSelectionDialog::SetNextAnswer({{}, LessonSelectionDialog::kCancel});
     frame.Start();
 
-    const int lesson = options.lesson >= 0 ? options.lesson : LessonCatalog::Instance().LessonCount() - 1;
-    if (lesson < 0 || lesson >= LessonCatalog::Instance().LessonCount()) {
+    const int lesson = options.lesson >= 0 ? options.lesson : session.catalog.LessonCount() - 1;
+    if (lesson < 0 || lesson >= session.catalog.LessonCount()) {
         std::fprintf(stderr, "no lesson %d\n", lesson);
         return 2;
     }
@@ -302,7 +302,7 @@ int main(int argc, char** argv)
                 view.FontHeight(), view.Layout().KeyboardOn() ? "on" : "off",
                 view.Layout().HandsOn() ? "on" : "off", view.Layout().StatusOn() ? "on" : "off",
                 frame.Settings().soundType);
-    const LessonCatalog& catalog = LessonCatalog::Instance();
+    const LessonCatalog& catalog = session.catalog;
     std::printf("lesson %d \"%s\": %d lines, %d characters; a wrong key every %d keystrokes\n", lesson,
                 TextCodec::ToUtf8(catalog.LessonTitle(lesson)).c_str(), catalog.LessonLineCount(lesson),
                 catalog.LessonCharCount(lesson), options.errorEvery);
@@ -330,7 +330,7 @@ int main(int argc, char** argv)
             NoteDialog::SetNextAnswer();
         if (!LessonEndDialog::HasNextAnswer())
             LessonEndDialog::SetNextAnswer(LessonEndDialog::kSameLessonId);
-        const char c = NextCharacter(state, keystroke, options.errorEvery);
+        const char c = NextCharacter(catalog, state, keystroke, options.errorEvery);
         QKeyEvent press = KeyEvent(QEvent::KeyPress, c);
         QKeyEvent release = KeyEvent(QEvent::KeyRelease, c);
         const int lineBefore = state.lineIndex;
@@ -404,7 +404,6 @@ int main(int argc, char** argv)
     std::printf("\n%lld paint events for %d keystrokes, %.0f pixels each on average\n", paints, timed,
                 paints > 0 ? static_cast<double>(pixels) / static_cast<double>(paints) : 0.0);
     std::printf("the GUI thread waited in %d keystrokes and was preempted in %d\n", waited, preempted);
-    std::printf("%d records, %d errors in the last exercise\n", ExerciseRecord::Instance().EntryCount(),
-                state.errors);
+    std::printf("%d records, %d errors in the last exercise\n", session.record.EntryCount(), state.errors);
     return 0;
 }

@@ -5,7 +5,7 @@
 #include "exercise/ExerciseRecord.h"
 #include "exercise/LessonCatalog.h"
 #include "exercise/LineFile.h"
-#include "exercise/TypeableCharacters.h"
+#include "exercise/TypingSession.h"
 #include "resources/ProgramPaths.h"
 #include "settings/AppSettings.h"
 #include "users/UserProfile.h"
@@ -115,10 +115,6 @@ struct Lesson10k
             }
         }
         file.SaveLines((folder / "lessons" / "00000407_a.ddd").string());
-        std::string typeable;
-        for (int c = 32; c < 256; ++c)
-            typeable += static_cast<char>(c);
-        TypeableCharacters::Set(typeable);
     }
     ~Lesson10k()
     {
@@ -132,10 +128,22 @@ struct Lesson10k
 
 struct Typing
 {
+    Typing()
+    {
+        session.profile.SetKeyboardId("00000407");
+        session.profile.SetLessonSet("_a");
+        session.catalog.ReloadLessons();
+        std::string typeable;
+        for (int c = 32; c < 256; ++c)
+            typeable += static_cast<char>(c);
+        session.typeable.Set(typeable);
+    }
+
     SilentHost host;
     SteppedClock clock;
+    TypingSession session;
     AppSettings settings;
-    ExerciseEngine engine{host, clock, settings, "Bench", false};
+    ExerciseEngine engine{host, clock, session, settings, "Bench", false};
 
     // Types the whole lesson; the allocations made while typing.
     std::size_t TypeLesson(const std::string& keys)
@@ -198,7 +206,5 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    LessonCatalog::ResetInstance();
-    UserProfile::ResetInstance();
     return 0;
 }

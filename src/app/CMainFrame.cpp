@@ -9,11 +9,12 @@
 #include "app/PictureStore.h"
 #include "app/ProgramMessage.h"
 #include "app/TypedCharacter.h"
+#include "app/UserFileSaver.h"
 #include "exercise/ExerciseEngine.h"
 #include "exercise/ExerciseRecord.h"
 #include "exercise/LessonCatalog.h"
 #include "exercise/RemarkRandom.h"
-#include "exercise/TypeableCharacters.h"
+#include "exercise/TypingSession.h"
 #include "feedback/SoundFeedback.h"
 #include "keyboard/KeyboardLayoutSwitcher.h"
 #include "keyboard/KeyboardView.h"
@@ -25,7 +26,6 @@
 #include "settings/SettingsDialog.h"
 #include "settings/WindowPlacementStore.h"
 #include "users/LoginDialog.h"
-#include "users/UserFileSaver.h"
 #include "users/UserInfoDialog.h"
 #include "users/UserProfile.h"
 #include "widgets/DialogText.h"
@@ -41,6 +41,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
@@ -92,16 +93,20 @@ CMainFrame::CMainFrame(const std::string& userName, bool isNewUser, Services ser
     setAcceptDrops(true);
 
     m_placement = std::make_unique<WindowPlacementStore>(WindowPlacementStore::ForMainWindow(userName, this));
-    m_engine = std::make_unique<ExerciseEngine>(*this, m_services.clock, m_settings, userName, isNewUser);
+    m_engine = std::make_unique<ExerciseEngine>(*this, m_services.clock, m_services.session, m_settings,
+                                                userName, isNewUser);
 
-    m_view = new KeyboardView(this);
+    m_view = new KeyboardView(m_services.session.typeable, this);
+    m_view->SetLineSource([&catalog = m_services.session.catalog](int lesson, int line) {
+        return catalog.LessonLine(lesson, line);
+    });
     m_view->setFocusPolicy(Qt::NoFocus);
     m_view->SetPictures(ViewPictures(m_services.pictures));
     setCentralWidget(m_view);
     BuildMenu();
 
     m_engine->StopExercise();
-    m_settings.FromLine(UserProfile::Instance().SettingsLine());
+    m_settings.FromLine(m_services.session.profile.SettingsLine());
 
     // Named children, so that the timers of an exercise can be found from outside.
     m_displayTimer.setParent(this);
@@ -149,7 +154,8 @@ void CMainFrame::BuildMenu()
     program->addSeparator();
     AddCommand(program, QStringLiteral("E&instellungen auf Diskette speichern"), kSaveToDiskette);
     program->addSeparator();
-    AddCommand(program, QStringLiteral("&Ende"), kExit);
+    // Where desktop users look for them, besides the menus.
+    AddCommand(program, QStringLiteral("&Ende"), kExit)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* practice = menuBar()->addMenu(QStringLiteral("Pra&xis"));
     AddCommand(practice, QStringLiteral("Lektion &auswählen"), kChooseLesson);
@@ -160,7 +166,7 @@ void CMainFrame::BuildMenu()
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     AddCommand(help, QStringLiteral("&Zur Lektion"), kLessonNote);
-    AddCommand(help, QStringLiteral("&Themen"), kHelpTopics);
+    AddCommand(help, QStringLiteral("&Themen"), kHelpTopics)->setShortcut(QKeySequence(Qt::Key_F1));
     help->addSeparator();
     AddCommand(help, QStringLiteral("Über das &Programm"), kAbout);
 }
@@ -276,9 +282,9 @@ ExerciseHost::LessonEndResult CMainFrame::RunLessonEndDialog(const std::string& 
 {
     return Modal([&] {
         // The result has just been recorded; keep it on disk before anything else can happen.
-        UserFileSaver::SaveCurrentUser(this);
+        UserFileSaver::SaveCurrentUser(m_services.session.profile, this);
         LessonEndDialog dialog(
-            userName, passed, lessonNumber,
+            m_services.session.record, userName, passed, lessonNumber,
             [this](const std::string& name, QWidget* parent) { ShowResults(name, parent); }, this);
         return dialog.Run();
     });
@@ -287,18 +293,19 @@ ExerciseHost::LessonEndResult CMainFrame::RunLessonEndDialog(const std::string& 
 void CMainFrame::RunUserInfoDialog()
 {
     Modal([&] {
-        UserInfoDialog dialog(this);
+        UserInfoDialog dialog(m_services.session.profile, this);
         return dialog.exec();
     });
 }
 
 ExerciseHost::WizardResult CMainFrame::RunFirstTimeWizard(bool startAtTestPage)
 {
-    const UserProfile& profile = UserProfile::Instance();
+    const UserProfile& profile = m_services.session.profile;
     const std::string lessonSetBefore = profile.LessonSet();
     bool layoutsAsked = false;
     const WizardResult result = Modal([&] {
         CFirstTimeWizard wizard(
+            m_services.session.profile, m_services.session.catalog,
             [this, &layoutsAsked](const std::string& id) {
                 layoutsAsked = true;
                 return m_services.layouts.ActivateLayout(id);
@@ -440,7 +447,7 @@ void CMainFrame::FocusMainWindow()
 
 bool CMainFrame::ApplyUserKeyboard()
 {
-    UserProfile& profile = UserProfile::Instance();
+    UserProfile& profile = m_services.session.profile;
     if (profile.KeyboardId().empty()) {
         // A new user who left the first-run wizard early has no course yet; without one
         // not a single lesson could be chosen. Give the program's first keyboard and set.
@@ -450,7 +457,7 @@ bool CMainFrame::ApplyUserKeyboard()
     }
     const std::string name = profile.KeyboardId();
     m_view->SetKeyboard(name);
-    LessonCatalog::Instance().ReloadLessons();
+    m_services.session.catalog.ReloadLessons();
     if (name.size() > 3 && !m_services.layouts.ActivateLayout(name))
         ProgramMessage::ShowFromTable(this, 502);
     const std::string pictureSet = m_settings.pictureSet;
@@ -475,7 +482,7 @@ QRect CMainFrame::ComputeMainLayout()
         return geometry();
     }
     if (m_settings.pictureSet != pictureSet) {
-        UserProfile::Instance().SetSettingsLine(m_settings.ToLine());
+        m_services.session.profile.SetSettingsLine(m_settings.ToLine());
         ShowMessageText(PictureStore::FallbackMessage(pictureSet));
     }
     const int viewHeight = m_view->ComputeLayout(m_settings.showStatistics != 0, m_settings.showKeyboard != 0,
@@ -548,7 +555,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         return;
     }
     m_engine->RecordProgress(false);
-    UserProfile& profile = UserProfile::Instance();
+    UserProfile& profile = m_services.session.profile;
     if (profile.FromDiskette() && m_askOnClose) {
         const auto answer =
             QMessageBox::question(this, DialogText::FromTable(128), DialogText::FromTable(32791),
@@ -557,7 +564,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
             OnSaveToDiskette();
     }
     m_placement->SavePlacement();
-    UserFileSaver::SaveCurrentUser(this);
+    UserFileSaver::SaveCurrentUser(m_services.session.profile, this);
     m_closing = true;
     event->accept();
 }
@@ -568,7 +575,8 @@ void CMainFrame::OnChooseLesson()
 {
     int chosen = -1;
     const bool accepted = Modal([&] {
-        LessonSelectionDialog dialog(m_userName, this);
+        LessonSelectionDialog dialog(m_services.session.profile, m_services.session.catalog, m_userName,
+                                     this);
         const bool ok = dialog.exec() == QDialog::Accepted;
         chosen = dialog.ChosenLesson();
         return ok;
@@ -586,7 +594,7 @@ void CMainFrame::OnLessonNote()
     if (lesson < 0)
         text = StringTable::Text(149);
     else
-        text = StringTable::Text(146) + "\r\n" + LessonCatalog::Instance().LessonTitle(lesson);
+        text = StringTable::Text(146) + "\r\n" + m_services.session.catalog.LessonTitle(lesson);
     ShowNote(text);
 }
 
@@ -605,9 +613,9 @@ void CMainFrame::OnSettings()
     if (!chosen)
         return;
     m_settings.CopyFrom(*chosen);
-    UserProfile& profile = UserProfile::Instance();
+    UserProfile& profile = m_services.session.profile;
     profile.SetSettingsLine(m_settings.ToLine());
-    Modal([&] { return UserFileSaver::SaveCurrentUser(this); });
+    Modal([&] { return UserFileSaver::SaveCurrentUser(m_services.session.profile, this); });
     if (m_engine->State().running) {
         RecomputeLayout();
         m_engine->RestartMetronome();
@@ -628,7 +636,7 @@ void CMainFrame::OnHelpTopics()
 void CMainFrame::OnSaveResults()
 {
     // The same saving as the lesson-end dialog's, which says when it fails.
-    Modal([&] { return StatisticsFileSaver(this).Run(); });
+    Modal([&] { return StatisticsFileSaver(m_services.session.record, this).Run(); });
 }
 
 void CMainFrame::OnSaveToDiskette()
@@ -636,10 +644,10 @@ void CMainFrame::OnSaveToDiskette()
     Modal([&] {
         ProgramMessage::ShowFromTable(this, 1056);
         // The users folder first: its failure is the user's own to know about.
-        UserFileSaver::SaveCurrentUser(this);
+        UserFileSaver::SaveCurrentUser(m_services.session.profile, this);
         return 0;
     });
-    UserProfile& profile = UserProfile::Instance();
+    UserProfile& profile = m_services.session.profile;
     if (!profile.SaveToDiskette(profile.Name()))
         Modal([&] {
             ProgramMessage::ShowFromTable(this, 32790);
@@ -651,14 +659,14 @@ void CMainFrame::OnChangeUser()
 {
     m_engine->RecordProgress(false);
     m_engine->State().running = 0;
-    UserProfile& profile = UserProfile::Instance();
-    Modal([&] { return UserFileSaver::SaveCurrentUser(this); });
+    UserProfile& profile = m_services.session.profile;
+    Modal([&] { return UserFileSaver::SaveCurrentUser(m_services.session.profile, this); });
     m_placement->SavePlacement();
 
     bool isNewUser = false;
     const bool loggedIn = Modal([&] {
         InformationBoxLoginMessages loginMessages;
-        LoginDialog login(loginMessages, this);
+        LoginDialog login(m_services.session.profile, loginMessages, this);
         const bool ok = login.exec() == QDialog::Accepted;
         isNewUser = login.isNewUser;
         return ok;
@@ -715,7 +723,7 @@ void CMainFrame::OnPractiseTextFile()
 
 void CMainFrame::PractiseFile(const QString& path)
 {
-    LessonCatalog& catalog = LessonCatalog::Instance();
+    LessonCatalog& catalog = m_services.session.catalog;
     LimitDialog limits(this);
     bool imported = false;
     QString failure;
@@ -775,7 +783,7 @@ void CMainFrame::OnDroppedFiles(const QStringList& paths)
             m_engine->RecordProgress(false);
             m_engine->StopExercise();
             RedrawKeyboardView();
-            if (!ExerciseRecord::Instance().LoadStatistics(QFile::encodeName(path).toStdString())) {
+            if (!m_services.session.record.LoadStatistics(QFile::encodeName(path).toStdString())) {
                 ShowMessageText(DialogText::FromTable(506));
                 return;
             }
@@ -797,7 +805,7 @@ void CMainFrame::ShowResults(const std::string& userName, QWidget* parent)
 {
     RemarkRandom& random = m_services.random;
     ResultsDialog dialog(
-        userName, ExerciseRecord::Instance(), TypeableCharacters::Characters(), m_services.remarks,
+        userName, m_services.session.record, m_services.session.typeable.Characters(), m_services.remarks,
         [&random] { return random.Next(); }, parent);
     dialog.exec();
 }
@@ -834,7 +842,7 @@ void CMainFrame::OnOpenResults()
     RedrawKeyboardView();
     if (path.isEmpty())
         return;
-    if (!ExerciseRecord::Instance().LoadStatistics(QFile::encodeName(path).toStdString())) {
+    if (!m_services.session.record.LoadStatistics(QFile::encodeName(path).toStdString())) {
         ShowMessageText(DialogText::FromTable(506));
         return;
     }

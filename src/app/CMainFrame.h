@@ -20,6 +20,7 @@ class QAction;
 class RemarkRandom;
 class RemarkTables;
 class SoundFeedback;
+class TypingSession;
 class WindowPlacementStore;
 
 // The main window: menu, keyboard view, and the host of the exercise engine. Keystrokes,
@@ -33,6 +34,8 @@ public:
     // What the application lends the main window for its whole life.
     struct Services
     {
+        // The user, the lessons, the exercise record and the typeable characters.
+        TypingSession& session;
         PictureStore& pictures;
         KeyboardLayoutSwitcher& layouts;
         SoundFeedback& sounds;

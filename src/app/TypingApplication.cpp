@@ -6,16 +6,17 @@
 #include "app/ProgramIcon.h"
 #include "app/QtTranslation.h"
 #include "app/TerminationSignals.h"
+#include "app/UserFileSaver.h"
 #include "app/WelcomeScreen.h"
 #include "exercise/RemarkRandom.h"
 #include "exercise/RemarkTables.h"
 #include "exercise/SystemExerciseClock.h"
+#include "exercise/TypingSession.h"
 #include "feedback/SoundFeedback.h"
 #include "keyboard/KeyboardLayoutSwitcher.h"
 #include "pictures/PictureMessages.h"
 #include "resources/StaleTemporaryFiles.h"
 #include "users/LoginDialog.h"
-#include "users/UserFileSaver.h"
 #include "users/UserProfile.h"
 #include "widgets/DialogFont.h"
 
@@ -54,13 +55,13 @@ int TypingApplication::Run(int argc, char** argv)
     // Saves cut off by a kill leave their temporary files behind; nobody else removes them.
     StaleTemporaryFiles::Remove(UserProfile::UsersFolder(), started, StaleTemporaryFiles::IsProcessAlive);
 
-    UserProfile::InstallAsCourseProvider();
+    TypingSession session;
     InformationBoxLoginMessages loginMessages;
-    LoginDialog login(loginMessages);
+    LoginDialog login(session.profile, loginMessages);
     if (login.exec() != QDialog::Accepted)
         return 0;
     // A new account exists from now on, whatever happens to the process later.
-    UserFileSaver::SaveCurrentUser(nullptr);
+    UserFileSaver::SaveCurrentUser(session.profile, nullptr);
 
     SystemExerciseClock clock;
     SoundFeedback sounds;
@@ -73,8 +74,8 @@ int TypingApplication::Run(int argc, char** argv)
     std::optional<int> quitCode;
     int result = 0;
     {
-        CMainFrame frame(UserProfile::Instance().Name(), login.isNewUser != 0,
-                         CMainFrame::Services{pictures, *layouts, sounds, clock, remarks, random});
+        CMainFrame frame(session.profile.Name(), login.isNewUser != 0,
+                         CMainFrame::Services{session, pictures, *layouts, sounds, clock, remarks, random});
         QObject::connect(&frame, &CMainFrame::QuitRequested, &frame, [&](int code) {
             quitCode = code;
             QApplication::exit(code);
@@ -97,6 +98,6 @@ int TypingApplication::Run(int argc, char** argv)
     }
     layouts->Restore();
     // The main window is gone: a failure gets a box of its own.
-    UserFileSaver::SaveCurrentUser(nullptr);
+    UserFileSaver::SaveCurrentUser(session.profile, nullptr);
     return result;
 }

@@ -2,7 +2,7 @@
 
 #include "exercise/ExerciseRecord.h"
 #include "exercise/LessonCatalog.h"
-#include "exercise/TypeableCharacters.h"
+#include "exercise/TypingSession.h"
 #include "resources/SaturatingInt.h"
 #include "resources/StringTable.h"
 #include "settings/AppSettings.h"
@@ -44,10 +44,11 @@ int Percentage(double value, double limit)
 
 } // namespace
 
-ExerciseEngine::ExerciseEngine(ExerciseHost& host, ExerciseClock& clock, AppSettings& settings,
-                               std::string userName, bool qualificationRun)
+ExerciseEngine::ExerciseEngine(ExerciseHost& host, ExerciseClock& clock, TypingSession& session,
+                               AppSettings& settings, std::string userName, bool qualificationRun)
     : m_host(host)
     , m_clock(clock)
+    , m_session(session)
     , m_settings(settings)
     , m_userName(std::move(userName))
 {
@@ -61,7 +62,7 @@ std::int64_t ExerciseEngine::ClockNow() const
 
 void ExerciseEngine::LoadCurrentLine()
 {
-    m_line = LessonCatalog::Instance().LessonLine(m_state.lessonIndex, m_state.lineIndex);
+    m_line = m_session.catalog.LessonLine(m_state.lessonIndex, m_state.lineIndex);
 }
 
 void ExerciseEngine::ShowViewState()
@@ -107,7 +108,7 @@ bool ExerciseEngine::StartLesson(int index)
 
 bool ExerciseEngine::PrepareExercise(int index)
 {
-    LessonCatalog& catalog = LessonCatalog::Instance();
+    LessonCatalog& catalog = m_session.catalog;
     m_state.errorRate = 0.0;
     m_state.column = 0;
     m_state.lineIndex = 0;
@@ -125,8 +126,8 @@ bool ExerciseEngine::PrepareExercise(int index)
     const std::string title = catalog.LessonTitle(index);
     m_host.ShowNote(StringTable::Text(NoteTitlePrefix) + " " + title);
 
-    ExerciseRecord::Instance().BeginExercise(index, m_userName, m_state.errorLimit, m_state.speedLimit, title,
-                                             catalog.LessonCharCount(index), m_clock.Now());
+    m_session.record.BeginExercise(index, m_userName, m_state.errorLimit, m_state.speedLimit, title,
+                                   catalog.LessonCharCount(index), m_clock.Now());
     m_state.errorMarks.assign(ExerciseState::MarkColumns, ' ');
     m_state.intervalStart = ClockNow();
     m_state.typingTime = 0;
@@ -163,7 +164,7 @@ void ExerciseEngine::OnCharacter(char c)
     if (c == EnterKey) {
         c = LineEnd;
     }
-    if (!TypeableCharacters::Contains(c)) {
+    if (!m_session.typeable.Contains(c)) {
         return;
     }
     m_state.keystrokes += 1;
@@ -186,7 +187,7 @@ void ExerciseEngine::OnCharacter(char c)
     const std::int64_t now = ClockNow();
     const std::int64_t interval =
         std::max<std::int64_t>(m_errorDialogShown ? pressedAt - startedAt : now - m_state.intervalStart, 0);
-    ExerciseRecord::Instance().AddKeystroke(expected, c, SaturatingInt::FromWide(interval));
+    m_session.record.AddKeystroke(expected, c, SaturatingInt::FromWide(interval));
     m_state.typingTime += interval;
     m_state.intervalStart = now;
 
@@ -221,7 +222,7 @@ void ExerciseEngine::MarkError(char c)
         m_errorDialogShown = true;
         m_host.ShowInformation(StringTable::Text(ErrorNotice), m_settings.dialogAfterError);
         if (!m_settings.dialogAfterError) {
-            UserProfile::Instance().SetSettingsLine(m_settings.ToLine());
+            m_session.profile.SetSettingsLine(m_settings.ToLine());
         }
     }
 }
@@ -375,7 +376,7 @@ void ExerciseEngine::RecordProgress(bool passed)
     if (m_state.lessonIndex == FREE_TEXT_LESSON || m_state.lessonIndex < 0) {
         return;
     }
-    UserProfile& profile = UserProfile::Instance();
+    UserProfile& profile = m_session.profile;
     if (passed) {
         profile.RecordResult(m_state.lessonIndex, m_clock.Now(), m_state.errorRate,
                              SaturatingInt::FromReal(m_state.keysPerMinute), ElapsedSeconds());
@@ -465,7 +466,7 @@ void ExerciseEngine::EndQualification()
         m_state.qualificationRun = 0;
         if (m_state.lessonIndex >= 0) {
             // Every lesson up to the tested one counts as begun.
-            UserProfile::Instance().AddEmptyRecords(m_state.lessonIndex + 1);
+            m_session.profile.AddEmptyRecords(m_state.lessonIndex + 1);
         }
         RecordProgress(true);
         StopExercise();

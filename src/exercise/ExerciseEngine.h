@@ -8,6 +8,7 @@
 #include <utility>
 
 class AppSettings;
+class TypingSession;
 
 // The exercise logic of the main window: starting a lesson, judging every typed
 // character, timing, the lesson end with its progression, and the first-run
@@ -27,8 +28,8 @@ public:
     // Starts idle (the state after StopExercise) without calling the host. The settings
     // are the main window's; the engine reads them at every use and writes only
     // dialogAfterError and a metronome speed below 1.
-    ExerciseEngine(ExerciseHost& host, ExerciseClock& clock, AppSettings& settings, std::string userName,
-                   bool qualificationRun);
+    ExerciseEngine(ExerciseHost& host, ExerciseClock& clock, TypingSession& session, AppSettings& settings,
+                   std::string userName, bool qualificationRun);
 
     ExerciseEngine(const ExerciseEngine&) = delete;
     ExerciseEngine& operator=(const ExerciseEngine&) = delete;
@@ -98,6 +99,7 @@ private:
 
     ExerciseHost& m_host;
     ExerciseClock& m_clock;
+    TypingSession& m_session;
     AppSettings& m_settings;
     std::string m_userName;
     ExerciseState m_state;

@@ -55,17 +55,6 @@ bool ParseKeystroke(std::string line, KeystrokeEntry& entry)
 
 } // namespace
 
-ExerciseRecord& ExerciseRecord::Instance()
-{
-    static ExerciseRecord record;
-    return record;
-}
-
-void ExerciseRecord::ResetForTesting()
-{
-    Instance() = ExerciseRecord();
-}
-
 ExerciseRecord::ExerciseRecord()
     : m_startTime(static_cast<std::int64_t>(std::time(nullptr)))
 {}

@@ -7,15 +7,11 @@
 #include <vector>
 
 // The exercise that runs or ran last: its lesson, user, limits and every accepted
-// keystroke. One per process; the results dialog reads it and it is kept as a *.stat file.
+// keystroke. One per session, owned by the application; the results dialog reads it and
+// it is kept as a *.stat file.
 class ExerciseRecord
 {
 public:
-    // The process-wide record, created on first use.
-    static ExerciseRecord& Instance();
-    // Puts the process-wide record back to its state at creation (tests).
-    static void ResetForTesting();
-
     // No keystrokes, lesson index -1, start time now.
     ExerciseRecord();
 

@@ -23,24 +23,6 @@ constexpr int kFreeTextTitle = 116;
 // and reading it whole would only cost memory.
 constexpr size_t kMaxImportBytes = 16 * 1024 * 1024;
 
-LessonCatalog::TextReader& TextReaderForTesting()
-{
-    static LessonCatalog::TextReader reader;
-    return reader;
-}
-
-std::unique_ptr<LessonCatalog>& InstanceSlot()
-{
-    static std::unique_ptr<LessonCatalog> catalog;
-    return catalog;
-}
-
-LessonCatalog::CourseProvider& Provider()
-{
-    static LessonCatalog::CourseProvider provider;
-    return provider;
-}
-
 // Builds the result in one pass: replacing in place would move the tail of a large
 // text once per occurrence.
 void ReplaceAll(std::string& text, std::string_view from, std::string_view to)
@@ -61,13 +43,14 @@ void ReplaceAll(std::string& text, std::string_view from, std::string_view to)
 }
 
 // Tabs become spaces, runs of up to four spaces one, and what the keyboard cannot type goes.
-void CleanLine(std::string& line)
+void CleanLine(std::string& line, const TypeableCharacters& typeable)
 {
     std::replace(line.begin(), line.end(), '\t', ' ');
     ReplaceAll(line, "  ", " ");
     ReplaceAll(line, "  ", " ");
-    line.erase(std::remove_if(line.begin(), line.end(), [](char c) { return !TypeableCharacters::Contains(c); }),
-               line.end());
+    line.erase(
+        std::remove_if(line.begin(), line.end(), [&typeable](char c) { return !typeable.Contains(c); }),
+        line.end());
 }
 
 std::string Lowered(std::string text)
@@ -124,26 +107,10 @@ bool ReadPlainTextLines(const std::string& path, std::vector<std::string>& lines
 
 } // namespace
 
-LessonCatalog& LessonCatalog::Instance()
-{
-    auto& slot = InstanceSlot();
-    if (!slot)
-        slot = std::make_unique<LessonCatalog>();
-    return *slot;
-}
-
-void LessonCatalog::ResetInstance()
-{
-    InstanceSlot().reset();
-}
-
-void LessonCatalog::SetCourseProvider(CourseProvider provider)
-{
-    Provider() = std::move(provider);
-}
-
-LessonCatalog::LessonCatalog()
-    : m_timeLimit(InitialTimeLimit())
+LessonCatalog::LessonCatalog(const TypeableCharacters& typeable, CourseProvider provider)
+    : m_typeable(typeable)
+    , m_courseProvider(std::move(provider))
+    , m_timeLimit(InitialTimeLimit())
 {
     ReloadLessons();
 }
@@ -166,7 +133,7 @@ long LessonCatalog::InitialTimeLimit()
 
 bool LessonCatalog::ReloadLessons()
 {
-    const Course course = Provider() ? Provider()() : Course{"00000407", "_a"};
+    const Course course = m_courseProvider ? m_courseProvider() : Course{"00000407", "_a"};
     return ReloadLessonsFrom(ProgramFilePath("lessons", course.keyboardId + course.lessonSet + ".ddd"));
 }
 
@@ -337,11 +304,11 @@ bool LessonCatalog::ImportText(const std::string& path, LimitDialogPrompt& promp
     try {
         if (Lowered(path).find(".rtf") != std::string::npos)
             ReadRtfLines(path, m_freeText, kLineWidth);
-        else if (TextReaderForTesting())
-            ok = TextReaderForTesting()(path, m_freeText);
+        else if (m_textReader)
+            ok = m_textReader(path, m_freeText);
         else
             ok = ReadPlainTextLines(path, m_freeText);
-        NormaliseLines(m_freeText);
+        NormaliseLines(m_freeText, m_typeable);
     } catch (const std::exception&) {
         // Out of memory, most likely: a half-cleaned text is no use, and the memory is.
         std::vector<std::string>().swap(m_freeText);
@@ -352,10 +319,10 @@ bool LessonCatalog::ImportText(const std::string& path, LimitDialogPrompt& promp
 
 void LessonCatalog::SetTextReaderForTesting(TextReader reader)
 {
-    TextReaderForTesting() = std::move(reader);
+    m_textReader = std::move(reader);
 }
 
-void LessonCatalog::NormaliseLines(std::vector<std::string>& lines)
+void LessonCatalog::NormaliseLines(std::vector<std::string>& lines, const TypeableCharacters& typeable)
 {
     // The overflow of a wrapped line goes in front of the next line and is cleaned with
     // it. Text that a run of long lines carries along is cleaned once more with every
@@ -372,7 +339,7 @@ void LessonCatalog::NormaliseLines(std::vector<std::string>& lines)
             text += lines[next];
             std::string().swap(lines[next++]);
         }
-        CleanLine(text);
+        CleanLine(text, typeable);
         pending.Append(text);
 
         std::string line = pending.Front(kLineWidth + 1);

@@ -9,13 +9,15 @@
 #include <vector>
 
 class LimitDialogPrompt;
+class TypeableCharacters;
 
 // The index that stands for the imported free text.
 inline constexpr int FREE_TEXT_LESSON = 1111;
 
 // The lessons of the current user's keyboard and lesson set, plus the imported free
 // text. Everything that shows or runs a lesson asks it by index; an index that is
-// neither a lesson nor FREE_TEXT_LESSON gives a neutral answer.
+// neither a lesson nor FREE_TEXT_LESSON gives a neutral answer. One per session, owned
+// by the application and lent to whoever needs it.
 class LessonCatalog
 {
 public:
@@ -27,17 +29,10 @@ public:
     };
     using CourseProvider = std::function<Course()>;
 
-    // The process-wide catalogue, created (and loaded) on first use.
-    static LessonCatalog& Instance();
-    // Drops the process-wide catalogue so that the next Instance() starts afresh.
-    static void ResetInstance();
-
-    // Tells the catalogue where the current user's course comes from. Until a provider
-    // is installed the default course "00000407" "_a" is used.
-    static void SetCourseProvider(CourseProvider provider);
-
-    // A fresh catalogue: time limit at its initial value, lessons loaded.
-    LessonCatalog();
+    // A fresh catalogue: time limit at its initial value, lessons loaded. `provider` says
+    // which course the current user has (without one, "00000407" "_a"); the imported
+    // text keeps only the characters in `typeable`, which must outlive the catalogue.
+    explicit LessonCatalog(const TypeableCharacters& typeable, CourseProvider provider = {});
     ~LessonCatalog();
 
     // Reloads the lessons from lessons/<keyboardId><lessonSet>.ddd of the program folder.
@@ -70,7 +65,7 @@ public:
     // Reads a plain-text file into lines, false when it cannot be read; a test puts in
     // one that fails. An empty reader restores the program's own.
     using TextReader = std::function<bool(const std::string& path, std::vector<std::string>& lines)>;
-    static void SetTextReaderForTesting(TextReader reader);
+    void SetTextReaderForTesting(TextReader reader);
 
     // The limit dialog's own effect on the catalogue, for the window that shows it:
     // opening writes the defaults and sets the time limit from the minutes shown;
@@ -85,7 +80,7 @@ public:
 
     // The import's clean-up of free text: tabs, runs of spaces, untypeable characters,
     // empty lines and the 70-character wrap.
-    static void NormaliseLines(std::vector<std::string>& lines);
+    static void NormaliseLines(std::vector<std::string>& lines, const TypeableCharacters& typeable);
 
     static constexpr int kLineWidth = 70;
 
@@ -93,6 +88,9 @@ private:
     const Lesson* LessonAt(int index) const;
     static long InitialTimeLimit();
 
+    const TypeableCharacters& m_typeable;
+    CourseProvider m_courseProvider;
+    TextReader m_textReader;
     std::vector<std::unique_ptr<Lesson>> m_lessons;
     std::vector<std::string> m_freeText;
     double m_freeSpeedLimit = 0;

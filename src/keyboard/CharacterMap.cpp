@@ -12,8 +12,9 @@ constexpr int kFirstRightFinger = 5;
 
 } // namespace
 
-CharacterMap::CharacterMap(KeyboardLayout& layout)
+CharacterMap::CharacterMap(KeyboardLayout& layout, TypeableCharacters& typeable)
     : m_layout(layout)
+    , m_typeable(typeable)
 {
     m_firstEntry.fill(-1);
 }
@@ -71,7 +72,7 @@ bool CharacterMap::LoadKeyboard(const std::string& name)
     }
 
     const bool ok = name.size() <= 3 || AppendComposed(name, typeable);
-    TypeableCharacters::Set(std::move(typeable));
+    m_typeable.Set(std::move(typeable));
     return ok;
 }
 

@@ -4,16 +4,19 @@
 #include "keyboard/KeyboardLayout.h"
 
 #include <array>
+
+class TypeableCharacters;
 #include <string>
 #include <vector>
 
 // Which keystrokes type each character of a keyboard: first the one-stroke characters
 // of every key (plain, with Shift, with AltGr), then the dead-key characters of the
-// composed-character file. Writes the process-wide TypeableCharacters.
+// composed-character file. Writes the typeable characters it is given.
 class CharacterMap
 {
 public:
-    explicit CharacterMap(KeyboardLayout& layout);
+    // Both must outlive the map.
+    CharacterMap(KeyboardLayout& layout, TypeableCharacters& typeable);
 
     // Loads the keyboard into the layout (whatever keys it yields are used), rebuilds
     // the entries and TypeableCharacters. False when the keyboard has a
@@ -37,6 +40,7 @@ private:
     bool AppendComposed(const std::string& keyboardName, std::string& typeable);
 
     KeyboardLayout& m_layout;
+    TypeableCharacters& m_typeable;
     std::vector<CharacterEntry> m_entries;
     // Index of the first entry of each byte, -1 for none: lookups stay constant-time
     // however long a composed-character file is.

@@ -1,6 +1,5 @@
 #include "keyboard/KeyboardView.h"
 
-#include "exercise/LessonCatalog.h"
 #include "keyboard/HandsPainter.h"
 #include "keyboard/KeyboardPainter.h"
 #include "keyboard/StatusStripPainter.h"
@@ -48,10 +47,10 @@ int ChooseAnimation(int elapsedSeconds, int speedValue, int errorValue)
 
 } // namespace
 
-KeyboardView::KeyboardView(QWidget* parent)
+KeyboardView::KeyboardView(TypeableCharacters& typeable, QWidget* parent)
     : QFrame(parent)
-    , m_characters(m_keyboard)
-    , m_lines([](int lesson, int line) { return LessonCatalog::Instance().LessonLine(lesson, line); })
+    , m_characters(m_keyboard, typeable)
+    , m_lines([](int, int) { return std::string(); })
     , m_font(ViewFont::Create(ViewFont::StartHeight))
     , m_fontHeight(ViewFont::StartHeight)
 {

@@ -40,15 +40,17 @@ public:
     // Plays a wave file to its end.
     using SoundPlayer = std::function<void(const std::string& path)>;
 
-    // Reads the hands file of the program folder.
-    explicit KeyboardView(QWidget* parent = nullptr);
+    // Reads the hands file of the program folder. The typeable characters are rewritten
+    // with each keyboard loaded and must outlive the view. Until SetLineSource, every
+    // lesson line is empty.
+    explicit KeyboardView(TypeableCharacters& typeable, QWidget* parent = nullptr);
     ~KeyboardView() override;
 
     // The pictures to draw; the pointers stay with the caller and must outlive the view.
     void SetPictures(const KeyboardViewPictures& pictures);
     // Plays "sounds/wellcome.wav" with the first welcome screen; without one it is silent.
     void SetWelcomeSoundPlayer(SoundPlayer player);
-    // Where the lesson lines come from; the lesson catalogue unless replaced.
+    // Where the lesson lines come from (the main window's lesson catalogue).
     void SetLineSource(LessonLineSource source);
 
     // Loads the keyboard (and with it TypeableCharacters); false as CharacterMap says.

@@ -85,9 +85,12 @@ bool LessonSelectionDialog::HasNextAnswer()
     return Script::Has();
 }
 
-LessonSelectionDialog::LessonSelectionDialog(const std::string& userName, QWidget* parent,
+LessonSelectionDialog::LessonSelectionDialog(UserProfile& profile, const LessonCatalog& catalog,
+                                             const std::string& userName, QWidget* parent,
                                              LessonOffer::Clock clock)
     : QDialog(parent)
+    , m_profile(profile)
+    , m_catalog(catalog)
     , m_clock(std::move(clock))
     , m_placement(WindowPlacementStore::ForLessonDialog(userName, this))
     , m_prompt(new QLabel(QString::fromUtf8(kPromptText), this))
@@ -182,8 +185,8 @@ void LessonSelectionDialog::OnInitDialog()
 
 void LessonSelectionDialog::FillList()
 {
-    const UserProfile& profile = UserProfile::Instance();
-    const LessonCatalog& catalog = LessonCatalog::Instance();
+    const UserProfile& profile = m_profile;
+    const LessonCatalog& catalog = m_catalog;
     const LessonOffer offer = Offer();
     const int records = profile.ProgressCount();
 
@@ -222,7 +225,7 @@ void LessonSelectionDialog::FillList()
 
 QTreeWidgetItem* LessonSelectionDialog::AddLessonRow(int lesson, int image)
 {
-    const LessonCatalog& catalog = LessonCatalog::Instance();
+    const LessonCatalog& catalog = m_catalog;
     auto* item = new QTreeWidgetItem(m_list);
     FullRowListView::SetItemImage(item, image);
     item->setData(kNumberColumn, kLessonRole, lesson);
@@ -254,7 +257,7 @@ void LessonSelectionDialog::SelectRow(QTreeWidgetItem* item)
 
 LessonOffer LessonSelectionDialog::Offer() const
 {
-    return LessonOffer(LessonCatalog::Instance().LessonCount(), m_clock);
+    return LessonOffer(m_catalog.LessonCount(), m_clock);
 }
 
 int LessonSelectionDialog::LessonOfRow(const QTreeWidgetItem* item) const
@@ -302,7 +305,7 @@ void LessonSelectionDialog::SkipLesson()
     const LessonOffer::Skip skip = offer.SkipFrom(m_list->topLevelItemCount());
     if (skip.addedLesson >= 0) {
         AddNextLessonRow(skip.addedLesson);
-        offer.RecordSkip(UserProfile::Instance(), skip.addedLesson);
+        offer.RecordSkip(m_profile, skip.addedLesson);
     }
     SelectRow(m_list->topLevelItem(skip.selectedRow));
 }

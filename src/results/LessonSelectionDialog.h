@@ -9,9 +9,11 @@
 #include <vector>
 
 class FullRowListView;
+class LessonCatalog;
 class QLabel;
 class QPushButton;
 class QTreeWidgetItem;
+class UserProfile;
 
 // "Die Lektion wählen": the user's way through the course, one row per lesson reached
 // with the kept result, plus the next lesson once the last one has a completed result.
@@ -51,10 +53,11 @@ public:
     static void ClearNextAnswer();
     static bool HasNextAnswer();
 
-    // `userName` (Windows-1250) keys the remembered placement and column widths; `clock`
-    // dates the record a skip gives the user.
-    explicit LessonSelectionDialog(const std::string& userName, QWidget* parent = nullptr,
-                                   LessonOffer::Clock clock = LessonOffer::SystemClock());
+    // Lists the lessons of `catalog` as far as `profile` has reached them; a skip adds a
+    // record to `profile`. `userName` (Windows-1250) keys the remembered placement and
+    // column widths; `clock` dates the record a skip gives the user.
+    LessonSelectionDialog(UserProfile& profile, const LessonCatalog& catalog, const std::string& userName,
+                          QWidget* parent = nullptr, LessonOffer::Clock clock = LessonOffer::SystemClock());
 
     int exec() override;
     void done(int result) override;
@@ -86,6 +89,8 @@ private:
     void PlaceControls();
     void SaveState();
 
+    UserProfile& m_profile;
+    const LessonCatalog& m_catalog;
     LessonOffer::Clock m_clock;
     WindowPlacementStore m_placement;
     QLabel* m_prompt;

@@ -131,8 +131,9 @@ bool LoginDialog::HasNextAnswer()
     return !NextAnswers().empty();
 }
 
-LoginDialog::LoginDialog(LoginMessages& messages, QWidget* parent)
+LoginDialog::LoginDialog(UserProfile& profile, LoginMessages& messages, QWidget* parent)
     : QDialog(parent)
+    , m_profile(profile)
     , m_messages(messages)
     , m_loginPicture(LoadLoginPicture())
     , m_intro(MakeLabel(kIntroText, this))
@@ -276,7 +277,7 @@ void LoginDialog::OnInitDialog()
 {
     DialogFont::Apply(this);
     m_confirmationLabel->hide();
-    UserProfile& profile = UserProfile::Instance();
+    UserProfile& profile = m_profile;
     const std::string users = UserProfile::UsersFolder();
     if (!users.empty())
         profile.ScanUsers(users + "*.dat");
@@ -292,7 +293,7 @@ void LoginDialog::OnInitDialog()
 
 void LoginDialog::FillUserList()
 {
-    const UserProfile& profile = UserProfile::Instance();
+    const UserProfile& profile = m_profile;
     {
         const QSignalBlocker blocker(m_userList);
         m_userList->clear();
@@ -360,7 +361,7 @@ void LoginDialog::OnContinue()
         break;
     }
 
-    UserProfile& profile = UserProfile::Instance();
+    UserProfile& profile = m_profile;
     bool fromDiskette = m_fromDiskette;
     UserLoadResult loaded = profile.LoadUser(name, fromDiskette);
     // A local user missing from the diskette is still that user: a new account under the
@@ -424,7 +425,7 @@ void LoginDialog::OnContinue()
 void LoginDialog::OnLoadFromDiskette()
 {
     ShowPlainMessage(kInsertDiskette);
-    UserProfile& profile = UserProfile::Instance();
+    UserProfile& profile = m_profile;
     const std::string diskette = DisketteFolder::Path();
     const bool found =
         !diskette.empty() && profile.ScanUsers(diskette + "*.dat") && !profile.UserNames().empty();

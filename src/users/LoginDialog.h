@@ -9,6 +9,7 @@
 #include <vector>
 
 class LoginMessages;
+class UserProfile;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -16,7 +17,7 @@ class QPushButton;
 
 // Where every use of the program begins: the user picks or types a name and gives the
 // password; an unknown name becomes a new account once its password has been typed
-// twice. Works on UserProfile::Instance(). exec() gives Accepted when a user is logged
+// twice. Works on the profile it is given. exec() gives Accepted when a user is logged
 // in (the profile then holds it) and Rejected for "En&de", Escape or the close box.
 class LoginDialog : public QDialog
 {
@@ -52,7 +53,7 @@ public:
     static bool HasNextAnswer();
 
     // Notices go through `messages`, which must outlive the dialog.
-    explicit LoginDialog(LoginMessages& messages, QWidget* parent = nullptr);
+    LoginDialog(UserProfile& profile, LoginMessages& messages, QWidget* parent = nullptr);
     ~LoginDialog() override;
 
     int exec() override;
@@ -88,6 +89,7 @@ private:
     void ShowPlainMessage(int stringId);
     void RunScript();
 
+    UserProfile& m_profile;
     LoginMessages& m_messages;
     bool m_fromDiskette = false;
     bool m_scripted = false;

@@ -121,8 +121,9 @@ QStringList UserInfoDialog::CountryNames()
     return names;
 }
 
-UserInfoDialog::UserInfoDialog(QWidget* parent)
+UserInfoDialog::UserInfoDialog(UserProfile& profile, QWidget* parent)
     : QDialog(parent)
+    , m_profile(profile)
     , m_nickname(MakeEdit(0, this))
     , m_firstName(MakeEdit(kFirstNameLimit, this))
     , m_lastName(MakeEdit(kLastNameLimit, this))
@@ -223,7 +224,7 @@ QWidget* UserInfoDialog::Control(int id) const
 void UserInfoDialog::OnInitDialog()
 {
     DialogFont::Apply(this);
-    const UserProfile& profile = UserProfile::Instance();
+    const UserProfile& profile = m_profile;
     // Texts longer than a field's limit (a damaged file) are cut to it.
     m_nickname->setText(ProgramText::ToQString(profile.Name()));
     m_firstName->setText(ProgramText::ToQString(profile.firstName));
@@ -265,7 +266,7 @@ void UserInfoDialog::SelectCountry(const QString& country)
 
 void UserInfoDialog::OnOk()
 {
-    UserProfile& profile = UserProfile::Instance();
+    UserProfile& profile = m_profile;
     profile.firstName = ProgramText::FromQString(m_firstName->text());
     profile.lastName = ProgramText::FromQString(m_lastName->text());
     profile.birthDate = ProgramText::FromQString(m_birthDate->text());

@@ -10,9 +10,10 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class UserProfile;
 
 // The logged-in user's personal details and country. OK stores them into
-// UserProfile::Instance() and marks the user changed (written at the next save);
+// the profile and marks the user changed (written at the next save);
 // "&Zurück", Escape and the close box change nothing.
 class UserInfoDialog : public QDialog
 {
@@ -49,7 +50,7 @@ public:
     // country list shows them.
     static QStringList CountryNames();
 
-    explicit UserInfoDialog(QWidget* parent = nullptr);
+    explicit UserInfoDialog(UserProfile& profile, QWidget* parent = nullptr);
 
     int exec() override;
 
@@ -61,6 +62,7 @@ private:
     void SelectCountry(const QString& country);
     void OnOk();
 
+    UserProfile& m_profile;
     QLineEdit* m_nickname;
     QLineEdit* m_firstName;
     QLineEdit* m_lastName;

@@ -1,7 +1,6 @@
 #include "users/UserProfile.h"
 
 #include "exercise/DataFields.h"
-#include "exercise/LessonCatalog.h"
 #include "exercise/LineFile.h"
 #include "resources/ProgramPaths.h"
 #include "resources/StringTable.h"
@@ -25,15 +24,6 @@ namespace {
 
 constexpr int kKeyboardIdText = 600;
 constexpr size_t kMaxUserNameLength = 49;
-
-std::unique_ptr<UserProfile>& Holder()
-{
-    // The profile saves itself at exit through the program paths, so their state must be
-    // created first: statics die in the reverse order of their creation.
-    [[maybe_unused]] static const bool pathsFirst = !ProgramPaths::ProgramFolder().empty();
-    static std::unique_ptr<UserProfile> profile;
-    return profile;
-}
 
 char AsciiLower(char c)
 {
@@ -170,35 +160,12 @@ UserProfile::UserProfile()
 UserProfile::~UserProfile()
 {
     try {
-        if (m_dirty && !UsersFolder().empty())
+        // Nobody logged in: nothing to keep, and no name to keep it under.
+        if (m_dirty && !m_name.empty() && !UsersFolder().empty())
             SaveUser(UsersFolder() + m_name, false);
     } catch (...) {
         // Nothing may escape a destructor; the user stays as last saved.
     }
-}
-
-UserProfile& UserProfile::Instance()
-{
-    auto& profile = Holder();
-    if (!profile)
-        profile = std::make_unique<UserProfile>();
-    return *profile;
-}
-
-void UserProfile::ResetInstance()
-{
-    auto& profile = Holder();
-    if (profile)
-        profile->m_dirty = false;
-    profile.reset();
-}
-
-void UserProfile::InstallAsCourseProvider()
-{
-    LessonCatalog::SetCourseProvider([] {
-        const UserProfile& profile = Instance();
-        return LessonCatalog::Course{profile.KeyboardId(), profile.LessonSet()};
-    });
 }
 
 bool UserProfile::IsValidUserName(const std::string& name)

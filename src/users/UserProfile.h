@@ -20,17 +20,10 @@ class UserProfile
 {
 public:
     UserProfile();
-    // Saves a changed user into the users folder.
+    // Saves a changed user into the users folder (none when no name is set).
     ~UserProfile();
     UserProfile(const UserProfile&) = delete;
     UserProfile& operator=(const UserProfile&) = delete;
-
-    // The process-wide profile, created on first use.
-    static UserProfile& Instance();
-    // Drops the process-wide profile without saving it; the next Instance() is fresh.
-    static void ResetInstance();
-    // Lets the lesson catalogue take its course (keyboard id, lesson set) from Instance().
-    static void InstallAsCourseProvider();
 
     // Names that may become file names: 1 to 49 characters, each a letter A-Z or a-z, a
     // digit or a blank (what the login dialog lets through). Everything else, path

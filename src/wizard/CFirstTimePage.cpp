@@ -65,7 +65,7 @@ bool CFirstTimePage::validatePage()
     const int series = SelectedSeries();
     if (keyboard < 0 || series < 0)
         return false;
-    UserProfile& profile = UserProfile::Instance();
+    UserProfile& profile = Sheet().Profile();
     profile.SetKeyboardId(m_keyboards.Entries()[static_cast<size_t>(keyboard)].keyboardName);
     profile.SetLessonSet(LessonSeriesList::LessonSetOf(m_series.Entries()[static_cast<size_t>(series)].code));
     return true;

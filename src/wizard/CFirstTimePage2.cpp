@@ -119,7 +119,7 @@ void CFirstTimePage2::FillList()
     const QSignalBlocker blocker(m_list);
     m_list->clear();
 
-    LessonCatalog& catalog = LessonCatalog::Instance();
+    LessonCatalog& catalog = Sheet().Catalog();
     catalog.ReloadLessons();
     for (const TestLessonRow& row : TestLessonList::Build(catalog)) {
         auto* item = new QTreeWidgetItem(m_list);

@@ -40,8 +40,11 @@ bool CFirstTimeWizard::HasNextAnswer()
     return Script::Has();
 }
 
-CFirstTimeWizard::CFirstTimeWizard(KeyboardAvailable isAvailable, bool startAtTestPage, QWidget* parent)
+CFirstTimeWizard::CFirstTimeWizard(UserProfile& profile, LessonCatalog& catalog,
+                                   KeyboardAvailable isAvailable, bool startAtTestPage, QWidget* parent)
     : QWizard(parent)
+    , m_profile(profile)
+    , m_catalog(catalog)
     , m_isAvailable(std::move(isAvailable))
     , m_keyboardPage(new CFirstTimePage(*this))
     , m_startPage(new CFirstTimePage0(*this))

@@ -11,6 +11,8 @@
 #include <string>
 
 class CFirstTimePage;
+class LessonCatalog;
+class UserProfile;
 class CFirstTimePage0;
 class CFirstTimePage1;
 class CFirstTimePage2;
@@ -65,8 +67,11 @@ public:
     static void ClearNextAnswer();
     static bool HasNextAnswer();
 
-    // `startAtTestPage` opens the wizard on the test page (after a failed test).
-    CFirstTimeWizard(KeyboardAvailable isAvailable, bool startAtTestPage, QWidget* parent = nullptr);
+    // `startAtTestPage` opens the wizard on the test page (after a failed test). The
+    // keyboard page writes the user's course into `profile`; the test page lists the
+    // lessons of `catalog`.
+    CFirstTimeWizard(UserProfile& profile, LessonCatalog& catalog, KeyboardAvailable isAvailable,
+                     bool startAtTestPage, QWidget* parent = nullptr);
     ~CFirstTimeWizard() override;
 
     int exec() override;
@@ -83,6 +88,8 @@ public:
     CFirstTimePage2* TestPage() const { return m_testPage; }
 
     const KeyboardAvailable& IsAvailable() const { return m_isAvailable; }
+    UserProfile& Profile() const { return m_profile; }
+    LessonCatalog& Catalog() const { return m_catalog; }
 
     // A plain message box titled with the product name; a scripted run only records it.
     void ShowMessage(const QString& text);
@@ -100,6 +107,8 @@ private:
     int EndScript(bool finish);
     bool ButtonOpen(WizardButton which) const;
 
+    UserProfile& m_profile;
+    LessonCatalog& m_catalog;
     KeyboardAvailable m_isAvailable;
     CFirstTimePage* m_keyboardPage;
     CFirstTimePage0* m_startPage;

@@ -73,12 +73,13 @@ bool LessonEndDialog::HasNextAnswer()
     return Script::Has();
 }
 
-LessonEndDialog::LessonEndDialog(const std::string& userName, bool passed, int lessonNumber,
-                                 ShowResults showResults, QWidget* parent)
+LessonEndDialog::LessonEndDialog(const ExerciseRecord& record, const std::string& userName, bool passed,
+                                 int lessonNumber, ShowResults showResults, QWidget* parent)
     : QDialog(parent)
     , m_userName(userName)
     , m_offersNextLesson(passed && lessonNumber != kFreeTextLessonNumber)
     , m_showResults(std::move(showResults))
+    , m_record(record)
     , m_firstLine(MakeLine(this))
     , m_secondLine(MakeLine(this))
     , m_results(MakeButton(kResultsText, this))
@@ -194,7 +195,7 @@ void LessonEndDialog::OnEnd()
 
 void LessonEndDialog::OnSave()
 {
-    StatisticsFileSaver(this, m_chooseSaveFile).Run();
+    StatisticsFileSaver(m_record, this, m_chooseSaveFile).Run();
     // Enter goes on with the lesson again, instead of asking for another file name.
     DefaultButton()->setFocus();
 }

@@ -46,9 +46,10 @@ public:
 
     // `userName` is the logged-in user (Windows-1250), handed to `showResults`;
     // `lessonNumber` is the lesson's index + 1, or kFreeTextLessonNumber for a text file.
-    // Without `showResults` the "Auswertung" button stays disabled.
-    LessonEndDialog(const std::string& userName, bool passed, int lessonNumber, ShowResults showResults = {},
-                    QWidget* parent = nullptr);
+    // Without `showResults` the "Auswertung" button stays disabled. "Auswertung
+    // &speichern" saves `record`, which must outlive the dialog.
+    LessonEndDialog(const ExerciseRecord& record, const std::string& userName, bool passed, int lessonNumber,
+                    ShowResults showResults = {}, QWidget* parent = nullptr);
 
     // Replaces the save-file dialog (tests); an empty chooser restores it.
     void SetSaveFileChooser(SaveFileChooser chooser);
@@ -77,6 +78,7 @@ private:
     bool m_offersNextLesson;
     ShowResults m_showResults;
     SaveFileChooser m_chooseSaveFile;
+    const ExerciseRecord& m_record;
     QLabel* m_firstLine;
     QLabel* m_secondLine;
     QPushButton* m_results;

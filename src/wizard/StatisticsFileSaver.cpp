@@ -57,8 +57,9 @@ QString WithStatisticsExtension(QString path)
 
 } // namespace
 
-StatisticsFileSaver::StatisticsFileSaver(QWidget* parent, FileChooser chooser)
-    : m_parent(parent)
+StatisticsFileSaver::StatisticsFileSaver(const ExerciseRecord& record, QWidget* parent, FileChooser chooser)
+    : m_record(record)
+    , m_parent(parent)
     , m_chooser(std::move(chooser))
 {
     if (!m_chooser)
@@ -72,7 +73,7 @@ StatisticsFileSaver::Outcome StatisticsFileSaver::Run()
     if (chosen.isEmpty() || HasWildcards(chosen))
         return Outcome::Cancelled;
     const QString path = WithStatisticsExtension(chosen);
-    if (!ExerciseRecord::Instance().SaveStatistics(QFile::encodeName(path).toStdString())) {
+    if (!m_record.SaveStatistics(QFile::encodeName(path).toStdString())) {
         ProgramMessage::Show(m_parent,
                              QString::fromUtf8(kSaveFailedText).arg(QDir::toNativeSeparators(path)));
         return Outcome::Failed;

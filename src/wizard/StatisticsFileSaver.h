@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class ExerciseRecord;
 class QWidget;
 
 // "Auswertung speichern", of the lesson-end dialog and of the main menu alike: asks for a
@@ -25,7 +26,8 @@ public:
     };
 
     // Without a chooser: the one set for testing, else the platform's save-file dialog.
-    explicit StatisticsFileSaver(QWidget* parent, FileChooser chooser = {});
+    // Saves `record`, which must outlive the saver.
+    StatisticsFileSaver(const ExerciseRecord& record, QWidget* parent, FileChooser chooser = {});
 
     // A name with wildcards counts as cancelled (it is the preset pattern, not a file);
     // a name without an extension gets ".stat".
@@ -40,6 +42,7 @@ public:
     static void SetChooserForTesting(FileChooser chooser);
 
 private:
+    const ExerciseRecord& m_record;
     QWidget* m_parent;
     FileChooser m_chooser;
 };

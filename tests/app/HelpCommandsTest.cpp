@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 using HelpCommandsTest = MenuCommandFixture;
@@ -62,4 +63,20 @@ TEST_F(HelpCommandsTest, TopicsWithoutInstalledHelpSaySo)
     EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Die Hilfe ist nicht installiert.")));
     EXPECT_TRUE(messages[0].contains(QStringLiteral("help/index.html")));
     EXPECT_EQ(frame.findChild<HelpWindow*>(), nullptr);
+}
+
+TEST_F(HelpCommandsTest, F1OpensTheHelpAndCtrlQEndsLikeTheMenu)
+{
+    CMainFrame& frame = Frame();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    QTest::keyClick(&frame, Qt::Key_F1);
+    HelpWindow* help = frame.findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    help->close();
+
+    QTest::keyClick(&frame, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(frame.isVisible());
+    EXPECT_TRUE(messages.isEmpty());
 }

@@ -10,6 +10,7 @@
 #include "exercise/LessonCatalog.h"
 #include "exercise/RemarkRandom.h"
 #include "exercise/RemarkTables.h"
+#include "exercise/TypingSession.h"
 #include "feedback/SoundFeedback.h"
 #include "keyboard/KeyboardLayoutSwitcher.h"
 #include "resources/ProgramPaths.h"
@@ -17,11 +18,17 @@
 #include "results/ResultsDialog.h"
 #include "settings/AppSettings.h"
 #include "settings/WindowPlacementStore.h"
+#include "users/LoginDialog.h"
+#include "users/UserInfoDialog.h"
 #include "users/UserProfile.h"
+#include "wizard/CFirstTimeWizard.h"
 
 #include <QApplication>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -65,10 +72,7 @@ protected:
         ProgramPaths::SetProgramFolderForTesting(home.string());
         WindowPlacementStore::SetSettingsFileForTesting(
             m_dir.filePath(QStringLiteral("placements.ini")).toStdString());
-        UserProfile::ResetInstance();
-        LessonCatalog::ResetInstance();
-        ExerciseRecord::ResetForTesting();
-        UserProfile::InstallAsCourseProvider();
+        m_session = std::make_unique<TypingSession>();
         ASSERT_TRUE(m_pictures.LoadStartPictures());
         ASSERT_TRUE(m_remarks.LoadInstalled());
     }
@@ -79,8 +83,8 @@ protected:
         NoteDialog::ClearNextAnswer();
         InformationBox::ClearNextAnswer();
         ResultsDialog::ClearNextAnswer();
-        UserProfile::ResetInstance();
-        LessonCatalog::ResetInstance();
+        // Gone before the program folder is: a changed user saves itself on the way out.
+        m_session.reset();
         ProgramPaths::SetProgramFolderForTesting({});
         WindowPlacementStore::SetSettingsFileForTesting({});
     }
@@ -88,7 +92,7 @@ protected:
     // An existing user with the default options and the German course.
     void CreateUser(const std::string& name = "Anna")
     {
-        UserProfile& profile = UserProfile::Instance();
+        UserProfile& profile = Profile();
         profile.AddUserName(name);
         ASSERT_TRUE(profile.LoadUser(name, false) || true);
         profile.SetKeyboardId("00000407");
@@ -102,8 +106,8 @@ protected:
     CMainFrame& Frame(bool isNewUser = false)
     {
         m_frame = std::make_unique<CMainFrame>(
-            UserProfile::Instance().Name(), isNewUser,
-            CMainFrame::Services{m_pictures, m_layouts, m_sounds, m_clock, m_remarks, m_random});
+            Profile().Name(), isNewUser,
+            CMainFrame::Services{*m_session, m_pictures, m_layouts, m_sounds, m_clock, m_remarks, m_random});
         m_frame->resize(900, 700);
         m_frame->show();
         NoteDialog::SetNextAnswer();
@@ -128,17 +132,50 @@ protected:
         }
     }
 
+    // Changes to the new account `name` through the login, its details and first-run
+    // setup left unanswered.
+    void ChangeToNewUser(CMainFrame& frame, const QString& name)
+    {
+        LoginDialog::SetNextAnswer(name, QStringLiteral("abcd"), QStringLiteral("abcd"));
+        UserInfoDialog::SetNextAnswer(false);
+        CFirstTimeWizard::Answer cancel;
+        cancel.finish = false;
+        CFirstTimeWizard::SetNextAnswer(cancel);
+        frame.RunCommand(CMainFrame::kChangeUser);
+    }
+
+    // Drops files on the main window as a file manager does.
+    void Drop(const QStringList& paths)
+    {
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls << QUrl::fromLocalFile(path);
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_frame.get(), &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_frame.get(), &drop);
+        QCoreApplication::processEvents();
+    }
+
     // The whole text of a catalogue lesson, line by line.
     std::string LessonText(int lesson)
     {
         std::string text;
-        const LessonCatalog& catalog = LessonCatalog::Instance();
+        const LessonCatalog& catalog = Catalog();
         for (int n = 0; n < catalog.LessonLineCount(lesson); ++n)
             text += catalog.LessonLine(lesson, n);
         return text;
     }
 
+    UserProfile& Profile() { return m_session->profile; }
+    LessonCatalog& Catalog() { return m_session->catalog; }
+    ExerciseRecord& Record() { return m_session->record; }
+
     QTemporaryDir m_dir;
+    std::unique_ptr<TypingSession> m_session;
     PictureStore m_pictures;
     AcceptingLayouts m_layouts;
     SoundFeedback m_sounds;

@@ -41,8 +41,8 @@ protected:
     CMainFrame& OpenAsStored()
     {
         m_frame = std::make_unique<CMainFrame>(
-            UserProfile::Instance().Name(), false,
-            CMainFrame::Services{m_pictures, m_layouts, m_sounds, m_clock, m_remarks, m_random});
+            Profile().Name(), false,
+            CMainFrame::Services{*m_session, m_pictures, m_layouts, m_sounds, m_clock, m_remarks, m_random});
         m_frame->show();
         QCoreApplication::processEvents();
         return *m_frame;
@@ -91,15 +91,10 @@ TEST_F(MainFramePlacementTest, ChangingUserInAMaximizedWindowKeepsItMaximizedAnd
     frame.installEventFilter(&log);
 
     LoginDialog::SetNextAnswer(QStringLiteral("Bert"), QStringLiteral("abcd"), {});
-    LoginDialog::SetNextAnswer(QStringLiteral("Bert"), QStringLiteral("abcd"), QStringLiteral("abcd"));
-    UserInfoDialog::SetNextAnswer(false);
-    CFirstTimeWizard::Answer cancel;
-    cancel.finish = false;
-    CFirstTimeWizard::SetNextAnswer(cancel);
-    frame.RunCommand(CMainFrame::kChangeUser);
+    ChangeToNewUser(frame, QStringLiteral("Bert"));
     QCoreApplication::processEvents();
 
-    ASSERT_EQ(UserProfile::Instance().Name(), "Bert");
+    ASSERT_EQ(Profile().Name(), "Bert");
     EXPECT_TRUE(frame.isMaximized());
     EXPECT_EQ(frame.size(), maximized);
     for (const QSize& size : log.sizes)

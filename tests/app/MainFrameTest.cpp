@@ -38,7 +38,7 @@ TEST_F(MainFrameFixture, AnExistingUserStartsWithTheLessonChoice)
     EXPECT_FALSE(LessonSelectionDialog::HasNextAnswer());
     EXPECT_EQ(frame.Engine().State().running, 0);
     EXPECT_EQ(m_layouts.activated, (std::vector<std::string>{"00000407"}));
-    EXPECT_GT(LessonCatalog::Instance().LessonCount(), 40);
+    EXPECT_GT(Catalog().LessonCount(), 40);
     EXPECT_EQ(TopLevelEntries(frame), (QStringList{QStringLiteral("P&rogramm"), QStringLiteral("Pra&xis"),
                                                    QStringLiteral("&Einstellungen"),
                                                    QStringLiteral("&Auswertung"), QStringLiteral("&Hilfe")}));
@@ -58,11 +58,11 @@ TEST_F(MainFrameFixture, ALessonTypedThroughKeyEventsIsJudgedAndRecorded)
     Type(LessonText(0));
     EXPECT_FALSE(LessonEndDialog::HasNextAnswer());
     EXPECT_EQ(frame.Engine().State().running, 0);
-    const UserProfile& profile = UserProfile::Instance();
+    const UserProfile& profile = Profile();
     ASSERT_GE(profile.ProgressCount(), 1);
     EXPECT_GT(profile.Progress(0)->speed, 500);
     EXPECT_EQ(profile.Progress(0)->attempts, 1);
-    EXPECT_EQ(ExerciseRecord::Instance().EntryCount(), LessonCatalog::Instance().LessonCharCount(0));
+    EXPECT_EQ(Record().EntryCount(), Catalog().LessonCharCount(0));
 
     // The result is on disk before the lesson-end dialog opens.
     UserProfile stored;
@@ -109,9 +109,9 @@ TEST_F(MainFrameFixture, AFailedLessonRestartsAndKeysBeyondTheKeyboardAreIgnored
     EXPECT_EQ(frame.Engine().State().running, 1);
     EXPECT_EQ(frame.Engine().State().lessonIndex, 0);
     EXPECT_EQ(frame.Engine().State().keystrokes, 0);
-    ASSERT_GE(UserProfile::Instance().ProgressCount(), 1);
-    EXPECT_EQ(UserProfile::Instance().Progress(0)->speed, 0);
-    EXPECT_EQ(UserProfile::Instance().Progress(0)->attempts, 1);
+    ASSERT_GE(Profile().ProgressCount(), 1);
+    EXPECT_EQ(Profile().Progress(0)->speed, 0);
+    EXPECT_EQ(Profile().Progress(0)->attempts, 1);
 }
 
 TEST_F(MainFrameFixture, TheQualificationTestGraysTheMenuAndPassesOnALaterLesson)
@@ -140,8 +140,8 @@ TEST_F(MainFrameFixture, TheQualificationTestGraysTheMenuAndPassesOnALaterLesson
     EXPECT_EQ(frame.Engine().State().running, 0);
     EXPECT_EQ(frame.Engine().State().qualificationRun, 0);
     EXPECT_EQ(TopLevelEntries(frame).first(), QStringLiteral("P&rogramm"));
-    ASSERT_EQ(UserProfile::Instance().ProgressCount(), tested + 1);
-    EXPECT_GT(UserProfile::Instance().Progress(tested)->speed, 0);
+    ASSERT_EQ(Profile().ProgressCount(), tested + 1);
+    EXPECT_GT(Profile().Progress(tested)->speed, 0);
 }
 
 TEST_F(MainFrameFixture, TheMainWindowKeepsItsMinimumWidthAndItsPlacement)
@@ -170,7 +170,7 @@ TEST_F(MainFrameFixture, AFreeTextEndsWithItsOwnDialogAndRecordsNoProgress)
     CMainFrame& frame = Frame();
     LessonSelectionDialog::SetNextAnswer({{}, LessonSelectionDialog::kCancel});
     frame.Start();
-    LessonCatalog::Instance().SetFreeTextLines({"Ein kurzer Text.", "Zweite Zeile"});
+    Catalog().SetFreeTextLines({"Ein kurzer Text.", "Zweite Zeile"});
     NoteDialog::SetNextAnswer();
     ASSERT_TRUE(frame.Engine().StartLesson(FREE_TEXT_LESSON));
 
@@ -182,12 +182,12 @@ TEST_F(MainFrameFixture, AFreeTextEndsWithItsOwnDialogAndRecordsNoProgress)
     LessonEndDialog::SetNextAnswer(LessonEndDialog::kEndId);
     Type("Ein kurzer Text.Zweite Zeile");
     EXPECT_EQ(frame.Engine().State().running, 0);
-    EXPECT_EQ(UserProfile::Instance().ProgressCount(), 0);
+    EXPECT_EQ(Profile().ProgressCount(), 0);
 }
 
 TEST_F(MainFrameFixture, ANewUserWhoCancelsTheWizardStillGetsACourse)
 {
-    UserProfile& profile = UserProfile::Instance();
+    UserProfile& profile = Profile();
     profile.AddUserName("Leer");
     profile.LoadUser("Leer", false); // no files yet: the name stays, keyboard and set are empty
     ASSERT_TRUE(profile.KeyboardId().empty());
@@ -200,7 +200,7 @@ TEST_F(MainFrameFixture, ANewUserWhoCancelsTheWizardStillGetsACourse)
     EXPECT_EQ(frame.Engine().State().running, 0);
     EXPECT_EQ(profile.KeyboardId(), "00000407");
     EXPECT_EQ(profile.LessonSet(), "_a");
-    EXPECT_GT(LessonCatalog::Instance().LessonCount(), 40);
+    EXPECT_GT(Catalog().LessonCount(), 40);
 }
 
 TEST_F(MainFrameFixture, AnAccountCreatedAtAChangeOfUserStartsWithTheDefaultOptions)
@@ -209,26 +209,21 @@ TEST_F(MainFrameFixture, AnAccountCreatedAtAChangeOfUserStartsWithTheDefaultOpti
     CMainFrame& frame = Frame();
     LessonSelectionDialog::SetNextAnswer({{}, LessonSelectionDialog::kCancel});
     frame.Start();
-    LoginDialog::SetNextAnswer(QStringLiteral("Bert"), QStringLiteral("abcd"), QStringLiteral("abcd"));
-    UserInfoDialog::SetNextAnswer(false);
-    CFirstTimeWizard::Answer cancel;
-    cancel.finish = false;
-    CFirstTimeWizard::SetNextAnswer(cancel);
-    frame.RunCommand(CMainFrame::kChangeUser);
+    ChangeToNewUser(frame, QStringLiteral("Bert"));
     LoginDialog::ClearNextAnswers();
-    EXPECT_EQ(UserProfile::Instance().Name(), "Bert");
-    EXPECT_EQ(UserProfile::Instance().SettingsLine(), AppSettings().ToLine());
+    EXPECT_EQ(Profile().Name(), "Bert");
+    EXPECT_EQ(Profile().SettingsLine(), AppSettings().ToLine());
 }
 
 TEST_F(MainFrameFixture, AMissingPictureSetGivesWayToStandardAndOnlyBothMissingEndTheProgram)
 {
     for (const bool standardThere : {true, false}) {
         SCOPED_TRACE(standardThere ? "standard there" : "standard missing too");
-        UserProfile::ResetInstance();
+        m_session = std::make_unique<TypingSession>();
         CreateUser();
         AppSettings damaged;
         damaged.pictureSet = "weg";
-        UserProfile::Instance().SetSettingsLine(damaged.ToLine());
+        Profile().SetSettingsLine(damaged.ToLine());
         PictureStore pictures([&](const std::string& path, QImage& picture) {
             if (path.find("/weg/") != std::string::npos ||
                 (!standardThere && path.find("/standard/") != std::string::npos))
@@ -240,8 +235,9 @@ TEST_F(MainFrameFixture, AMissingPictureSetGivesWayToStandardAndOnlyBothMissingE
         QStringList messages;
         ProgramMessage::SetObserverForTesting([&](const QString& text) { messages << text; });
         int quitCode = 0;
-        CMainFrame frame("Anna", false,
-                         CMainFrame::Services{pictures, m_layouts, m_sounds, m_clock, m_remarks, m_random});
+        CMainFrame frame(
+            "Anna", false,
+            CMainFrame::Services{*m_session, pictures, m_layouts, m_sounds, m_clock, m_remarks, m_random});
         QObject::connect(&frame, &CMainFrame::QuitRequested, [&](int code) { quitCode = code; });
         LessonSelectionDialog::SetNextAnswer({{}, LessonSelectionDialog::kCancel});
         frame.Start();
@@ -253,7 +249,7 @@ TEST_F(MainFrameFixture, AMissingPictureSetGivesWayToStandardAndOnlyBothMissingE
         if (standardThere) {
             // Kept, so that the next login does not meet the same set again.
             EXPECT_EQ(frame.Settings().pictureSet, "standard");
-            EXPECT_EQ(UserProfile::Instance().SettingsLine(), frame.Settings().ToLine());
+            EXPECT_EQ(Profile().SettingsLine(), frame.Settings().ToLine());
             EXPECT_EQ(pictures.LoadedSetName(), "standard");
             // A set chosen later that cannot be loaded is met with the same.
             frame.Settings().pictureSet = "weg";
@@ -282,7 +278,7 @@ TEST(ProgramIcon, HasEverySizeWithADarkEdgeAndALightFace)
 TEST_F(MainFrameFixture, AnEndingSessionClosesWithoutTheDisketteQuestionAndSavesTheUser)
 {
     CreateUser();
-    UserProfile& profile = UserProfile::Instance();
+    UserProfile& profile = Profile();
     ASSERT_TRUE(profile.SaveUser(UserProfile::UsersFolder() + "Anna", false));
     const std::string diskette = m_dir.filePath(QStringLiteral("stick/")).toStdString();
     std::filesystem::create_directories(diskette);

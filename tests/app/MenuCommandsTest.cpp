@@ -120,20 +120,20 @@ TEST_F(MenuCommandsTest, EveryCommandOpensItsWindowOrMessage)
 
 TEST_F(MenuCommandsTest, SettingsBackOrAnUnchangedOkLeaveTheStoredLineAsItWas)
 {
-    UserProfile::Instance().SetSettingsLine("!1:0:5:1:1:1:0:3:120:standard:");
+    Profile().SetSettingsLine("!1:0:5:1:1:1:0:3:120:standard:");
     CMainFrame& frame = Frame();
     SettingsDialog::SetNextAnswer(SettingsDialog::kBackId);
     frame.RunCommand(CMainFrame::kSettings);
-    EXPECT_EQ(UserProfile::Instance().SettingsLine(), "!1:0:5:1:1:1:0:3:120:standard:");
+    EXPECT_EQ(Profile().SettingsLine(), "!1:0:5:1:1:1:0:3:120:standard:");
 
     ChangeSettings(frame, [](SettingsDialog&) {});
-    EXPECT_EQ(UserProfile::Instance().SettingsLine(), "!1:0:5:1:1:1:0:3:120:standard:");
+    EXPECT_EQ(Profile().SettingsLine(), "!1:0:5:1:1:1:0:3:120:standard:");
     EXPECT_EQ(frame.Settings().ToLine(), "!1:0:5:1:1:1:0:3:120:standard:");
 }
 
 TEST_F(MenuCommandsTest, SettingsOkDuringAnExerciseLaysOutAgainAndRestartsTheMetronome)
 {
-    UserProfile::Instance().SetSettingsLine(AppSettings().ToLine());
+    Profile().SetSettingsLine(AppSettings().ToLine());
     CMainFrame& frame = Frame();
     frame.resize(700, 300);
     LessonSelectionDialog::SetNextAnswer({{}, 0});
@@ -154,7 +154,7 @@ TEST_F(MenuCommandsTest, SettingsOkDuringAnExerciseLaysOutAgainAndRestartsTheMet
 
     EXPECT_EQ(frame.Settings().showKeyboard, 1);
     EXPECT_EQ(frame.Settings().metronomeBpm, 350);
-    EXPECT_EQ(UserProfile::Instance().SettingsLine(), frame.Settings().ToLine());
+    EXPECT_EQ(Profile().SettingsLine(), frame.Settings().ToLine());
     // Keyboard and hands need far more room than the text alone.
     EXPECT_GT(frame.minimumHeight(), textOnlyHeight + 50);
     EXPECT_GE(frame.height(), frame.minimumHeight());

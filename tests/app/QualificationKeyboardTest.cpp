@@ -25,7 +25,7 @@ TEST_F(QualificationKeyboardTest, AnotherKeyboardChosenAfterAFailedTestIsApplied
     frame.Start();
     ASSERT_EQ(frame.Engine().State().running, 1);
     ASSERT_EQ(frame.View()->Keyboard().Name(), "00000407");
-    ASSERT_TRUE(TypeableCharacters::Contains(kUmlautA));
+    ASSERT_TRUE(m_session->typeable.Contains(kUmlautA));
     ASSERT_EQ(m_layouts.activated.back(), "00000407");
 
     // "&Ende des ersten Tests" fails it; back from the test page to the US keyboard.
@@ -38,12 +38,12 @@ TEST_F(QualificationKeyboardTest, AnotherKeyboardChosenAfterAFailedTestIsApplied
     NoteDialog::SetNextAnswer();
     frame.RunCommand(CMainFrame::kEndTest);
 
-    ASSERT_EQ(UserProfile::Instance().KeyboardId(), "00000409");
+    ASSERT_EQ(Profile().KeyboardId(), "00000409");
     ASSERT_EQ(frame.Engine().State().running, 1) << "the second test should run";
     EXPECT_EQ(frame.View()->Keyboard().Name(), "00000409");
-    EXPECT_FALSE(TypeableCharacters::Contains(kUmlautA));
+    EXPECT_FALSE(m_session->typeable.Contains(kUmlautA));
     EXPECT_EQ(m_layouts.activated.back(), "00000409");
-    EXPECT_EQ(LessonCatalog::Instance().LessonCount(), 42);
+    EXPECT_EQ(Catalog().LessonCount(), 42);
 
     // The US lesson typed on the US keyboard passes.
     const int tested = frame.Engine().State().lessonIndex;
@@ -51,8 +51,8 @@ TEST_F(QualificationKeyboardTest, AnotherKeyboardChosenAfterAFailedTestIsApplied
     Type(LessonText(tested), 60);
     EXPECT_EQ(frame.Engine().State().running, 0);
     EXPECT_EQ(frame.Engine().State().qualificationRun, 0);
-    ASSERT_EQ(UserProfile::Instance().ProgressCount(), tested + 1);
-    EXPECT_GT(UserProfile::Instance().Progress(tested)->speed, 0);
+    ASSERT_EQ(Profile().ProgressCount(), tested + 1);
+    EXPECT_GT(Profile().Progress(tested)->speed, 0);
 }
 
 } // namespace

@@ -81,20 +81,6 @@ protected:
         return path;
     }
 
-    void Drop(const QStringList& paths)
-    {
-        QList<QUrl> urls;
-        for (const QString& path : paths)
-            urls << QUrl::fromLocalFile(path);
-        QMimeData data;
-        data.setUrls(urls);
-        QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(m_frame.get(), &enter);
-        QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(m_frame.get(), &drop);
-        QCoreApplication::processEvents();
-    }
-
     // Scripts one results dialog that notes everything its value table and lists show, and its parent.
     void ExpectSnapshot(QStringList& snapshot)
     {
@@ -185,7 +171,7 @@ TEST_F(ResultsCommandsTest, DroppedStatisticsFilesAreShownOneAfterAnotherUntilOn
     EXPECT_EQ(shown, QStringList{QStringLiteral("3")});
     EXPECT_EQ(messages, QStringList{Text(506)});
     EXPECT_TRUE(ResultsDialog::HasNextAnswer());
-    EXPECT_NE(ExerciseRecord::Instance().EntryCount(), 5);
+    EXPECT_NE(Record().EntryCount(), 5);
 }
 
 TEST_F(ResultsCommandsTest, TheLessonEndDialogsAuswertungShowsTheLessonJustTyped)
@@ -208,7 +194,7 @@ TEST_F(ResultsCommandsTest, TheLessonEndDialogsAuswertungShowsTheLessonJustTyped
     poll.start(10);
     Type(LessonText(0));
     ASSERT_FALSE(poll.isActive());
-    const QString count = QString::number(LessonCatalog::Instance().LessonCharCount(0));
+    const QString count = QString::number(Catalog().LessonCharCount(0));
     EXPECT_EQ(shown, (QStringList{count, count}));
     EXPECT_EQ(parents, QStringList(2, QStringLiteral("LessonEndDialog")));
     EXPECT_EQ(frame.Engine().State().running, 0);
@@ -226,11 +212,11 @@ TEST_F(ResultsCommandsTest, AuswertungLetsTheExerciseGoOnAndItsFileShowsTheSameO
     frame.CommandAction(CMainFrame::kShowResults)->trigger();
     EXPECT_EQ(parents, QStringList{QStringLiteral("CMainFrame")});
     const QString path = m_dir.filePath(QStringLiteral("übung.stat"));
-    ASSERT_TRUE(ExerciseRecord::Instance().SaveStatistics(QFile::encodeName(path).toStdString()));
+    ASSERT_TRUE(Record().SaveStatistics(QFile::encodeName(path).toStdString()));
     // The exercise goes on: the next keystroke counts.
     EXPECT_EQ(frame.Engine().State().running, 1);
     Type(LessonText(0).substr(40, 1));
-    EXPECT_EQ(ExerciseRecord::Instance().EntryCount(), 41);
+    EXPECT_EQ(Record().EntryCount(), 41);
 
     frame.SetStatisticsFileChooser([&](QWidget*, const QString&, const QString&) { return path; });
     InformationBox::SetNextAnswer(InformationBox::kYesId);

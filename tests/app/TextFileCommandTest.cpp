@@ -31,7 +31,7 @@ protected:
     void TearDown() override
     {
         ProgramMessage::SetObserverForTesting({});
-        LessonCatalog::SetTextReaderForTesting({});
+        Catalog().SetTextReaderForTesting({});
         LimitDialog::ClearNextAnswer();
         MainFrameFixture::TearDown();
     }
@@ -65,21 +65,6 @@ protected:
         NoteDialog::SetNextAnswer(); // the note that opens the exercise
     }
 
-    void Drop(const QStringList& paths)
-    {
-        QList<QUrl> urls;
-        for (const QString& path : paths)
-            urls << QUrl::fromLocalFile(path);
-        QMimeData data;
-        data.setUrls(urls);
-        QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(m_frame.get(), &enter);
-        EXPECT_TRUE(enter.isAccepted());
-        QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(m_frame.get(), &drop);
-        QCoreApplication::processEvents();
-    }
-
     const QByteArray kLetter = "Lieber Hans,\r\n\r\n\tich schreibe dir.\r\n";
     QStringList messages;
 };
@@ -109,7 +94,7 @@ TEST_F(TextFileTest, TheTextFileCommandPractisesTheChosenFileWithItsLimits)
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(frame.Engine().State().running, 1);
     EXPECT_EQ(frame.Engine().State().lessonIndex, FREE_TEXT_LESSON);
-    const LessonCatalog& catalog = LessonCatalog::Instance();
+    const LessonCatalog& catalog = Catalog();
     EXPECT_EQ(catalog.FreeTextLines(), (std::vector<std::string>{"Lieber Hans,", " ich schreibe dir."}));
     EXPECT_EQ(catalog.FreeTextSpeedLimit(), 150.0);
     EXPECT_EQ(catalog.TimeLimit(), 600);
@@ -183,7 +168,7 @@ TEST_F(TextFileTest, AnImportThatRunsOutOfMemoryIsADamagedFileAndTheProgramGoesO
                                             [] { throw std::length_error("basic_string::_M_create"); },
                                             [] { throw std::runtime_error("read"); }};
     for (const auto& fault : faults) {
-        LessonCatalog::SetTextReaderForTesting([&fault](const std::string&, std::vector<std::string>& lines) {
+        Catalog().SetTextReaderForTesting([&fault](const std::string&, std::vector<std::string>& lines) {
             lines.push_back("halb gelesen");
             fault();
             return true;
@@ -193,9 +178,9 @@ TEST_F(TextFileTest, AnImportThatRunsOutOfMemoryIsADamagedFileAndTheProgramGoesO
     }
     EXPECT_EQ(messages, (QStringList{Text(506), Text(506), Text(506)}));
     EXPECT_EQ(frame.Engine().State().running, 0);
-    EXPECT_EQ(LessonCatalog::Instance().LessonLineCount(FREE_TEXT_LESSON), 0); // its memory is given back
+    EXPECT_EQ(Catalog().LessonLineCount(FREE_TEXT_LESSON), 0); // its memory is given back
 
-    LessonCatalog::SetTextReaderForTesting({});
+    Catalog().SetTextReaderForTesting({});
     ConfirmLimits();
     Drop({letter});
     EXPECT_EQ(frame.Engine().State().lessonIndex, FREE_TEXT_LESSON);
@@ -226,7 +211,7 @@ TEST_F(TextFileTest, DroppedStatisticsFilesLoadOneAfterAnotherUntilOneFails)
 {
     CMainFrame& frame = StartedFrame(true);
     const QString good = m_dir.filePath(QStringLiteral("gut.stat"));
-    ASSERT_TRUE(ExerciseRecord::Instance().SaveStatistics(good.toStdString()));
+    ASSERT_TRUE(Record().SaveStatistics(good.toStdString()));
     const QString damaged = WriteFile(QStringLiteral("kaputt.stat"), "kein Auswertung");
 
     InformationBox::SetNextAnswer(InformationBox::kNoId);

@@ -1,9 +1,9 @@
 #include "MenuCommandFixture.h"
 
+#include "app/UserFileSaver.h"
 #include "exercise/LineFile.h"
 #include "settings/SettingsDialog.h"
 #include "users/LoginDialog.h"
-#include "users/UserFileSaver.h"
 #include "wizard/LessonEndDialog.h"
 
 #include <cerrno>
@@ -79,7 +79,7 @@ TEST_F(UserSaveMessageTest, EveryFailedSaveIsToldOnceAndTheChangesWaitForTheNext
     };
     for (const auto& [what, save] : saves) {
         SCOPED_TRACE(what);
-        UserProfile& profile = UserProfile::Instance();
+        UserProfile& profile = Profile();
         profile.RecordResult(0, 1700000000, 1.5, 120, 60);
         BreakUsersFolder();
         messages.clear();
@@ -92,7 +92,7 @@ TEST_F(UserSaveMessageTest, EveryFailedSaveIsToldOnceAndTheChangesWaitForTheNext
         EXPECT_EQ(FailureMessages(), 1);
 
         RepairUsersFolder();
-        EXPECT_TRUE(UserFileSaver::SaveCurrentUser(&frame));
+        EXPECT_TRUE(UserFileSaver::SaveCurrentUser(Profile(), &frame));
         EXPECT_FALSE(profile.IsDirty());
         LineFile written;
         ASSERT_TRUE(written.LoadLines(Users() + "/Anna.dat"));

@@ -4,7 +4,7 @@
 #include "exercise/ExerciseRecord.h"
 #include "exercise/LessonCatalog.h"
 #include "exercise/LineFile.h"
-#include "exercise/TypeableCharacters.h"
+#include "exercise/TypingSession.h"
 #include "resources/ProgramPaths.h"
 #include "resources/StringTable.h"
 #include "settings/AppSettings.h"
@@ -53,7 +53,6 @@ protected:
                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(m_dir / "lessons");
         ProgramPaths::SetProgramFolderForTesting(m_dir.string());
-        LessonCatalog::SetCourseProvider([] { return LessonCatalog::Course{"00000407", "_a"}; });
         LineFile file;
         file.AddLine("00000407_a");
         for (const LessonText& lesson : Course()) {
@@ -68,20 +67,15 @@ protected:
         std::string typeable;
         for (int c = 32; c < 256; ++c)
             typeable += static_cast<char>(c);
-        TypeableCharacters::Set(typeable);
-        LessonCatalog::ResetInstance();
-        UserProfile::ResetInstance();
-        ExerciseRecord::ResetForTesting();
+        session.typeable.Set(typeable);
+        session.profile.SetKeyboardId("00000407");
+        session.profile.SetLessonSet("_a");
+        ASSERT_TRUE(session.catalog.ReloadLessons());
         host.Attach(engine);
     }
     void TearDown() override
     {
         ProgramPaths::SetProgramFolderForTesting({});
-        LessonCatalog::SetCourseProvider({});
-        LessonCatalog::ResetInstance();
-        UserProfile::ResetInstance();
-        ExerciseRecord::ResetForTesting();
-        TypeableCharacters::Set({});
         fs::remove_all(m_dir);
     }
 
@@ -98,24 +92,25 @@ protected:
     {
         std::string rest;
         for (int n = state.lineIndex; n < state.lineCount; ++n)
-            rest += LessonCatalog::Instance().LessonLine(state.lessonIndex, n);
+            rest += session.catalog.LessonLine(state.lessonIndex, n);
         return rest.substr(static_cast<size_t>(state.column));
     }
     static std::string Note(int id, const std::string& text = {}) { return StringTable::Text(id) + text; }
     KeystrokeEntry Recorded(int i) const
     {
         KeystrokeEntry entry;
-        EXPECT_TRUE(ExerciseRecord::Instance().EntryAt(i, entry.interval, entry.expected, entry.typed));
+        EXPECT_TRUE(session.record.EntryAt(i, entry.interval, entry.expected, entry.typed));
         return entry;
     }
 
     fs::path m_dir;
     FakeExerciseClock clock;
     FakeExerciseHost host{clock};
+    TypingSession session;
     AppSettings settings;
-    ExerciseEngine engine{host, clock, settings, "Anna", false};
+    ExerciseEngine engine{host, clock, session, settings, "Anna", false};
     ExerciseState& state = engine.State();
-    UserProfile& profile() { return UserProfile::Instance(); }
+    UserProfile& profile() { return session.profile; }
 };
 
 TEST_F(ExerciseEngineTest, StartingALessonShowsItsNoteBeginsTheRecordAndFocusesTheWindow)
@@ -132,7 +127,7 @@ TEST_F(ExerciseEngineTest, StartingALessonShowsItsNoteBeginsTheRecordAndFocusesT
     EXPECT_TRUE(host.mainFocused);
     EXPECT_EQ(host.timers, (std::map<int, int>{{275, 400}}));
 
-    const ExerciseRecord& record = ExerciseRecord::Instance();
+    const ExerciseRecord& record = session.record;
     EXPECT_EQ(record.LessonIndex(), 0);
     EXPECT_EQ(record.UserName(), "Anna");
     EXPECT_EQ(record.Title(), "Grundstellung");
@@ -196,7 +191,7 @@ TEST_F(ExerciseEngineTest, KeystrokesAreJudgedRecordedAndMoveThroughTheLines)
 
     engine.StopExercise();
     Type("d");
-    EXPECT_EQ(ExerciseRecord::Instance().EntryCount(), 4);
+    EXPECT_EQ(session.record.EntryCount(), 4);
     EXPECT_EQ(host.view.lessonIndex, -1);
 }
 
@@ -234,7 +229,7 @@ TEST_F(ExerciseEngineTest, ReachingBothLimitsExactlyPassesAndNextLessonFollows)
     EXPECT_EQ(state.column, 0);
     EXPECT_EQ(state.keystrokes, 0);
     EXPECT_EQ(host.notes.back(), Note(146, " Genau"));
-    EXPECT_EQ(ExerciseRecord::Instance().LessonIndex(), 2);
+    EXPECT_EQ(session.record.LessonIndex(), 2);
     // The last keystroke still gets its display update and sound after the restart.
     EXPECT_EQ(host.goodSounds, 124);
     EXPECT_EQ(host.calls.back(), "UpdateAfterKeystroke");
@@ -284,7 +279,7 @@ TEST_F(ExerciseEngineTest, PassingTheLastLessonAndGoingOnEndsWithTheCongratulati
     EXPECT_EQ(state.running, 0);
     // "Zur Lektion" still names the last lesson, not one past the end.
     EXPECT_EQ(state.lessonIndex, 3);
-    EXPECT_EQ(LessonCatalog::Instance().LessonTitle(state.lessonIndex), "Lang");
+    EXPECT_EQ(session.catalog.LessonTitle(state.lessonIndex), "Lang");
     Type("a");
     EXPECT_EQ(state.keystrokes, 0);
 }
@@ -425,7 +420,7 @@ TEST_F(ExerciseEngineTest, TheErrorDialogCanSwitchItselfOffAndThatIsSaved)
 
 TEST_F(ExerciseEngineTest, FreeTextIsNotJudgedAndEndsOnItsTimeLimit)
 {
-    LessonCatalog& catalog = LessonCatalog::Instance();
+    LessonCatalog& catalog = session.catalog;
     catalog.SetFreeTextLines({"ab", "cd"});
     catalog.SetTimeLimit(60);
     ASSERT_TRUE(engine.StartLesson(FREE_TEXT_LESSON));
@@ -480,7 +475,7 @@ TEST_F(ExerciseEngineTest, LeavingEarlyRecordsAnAttemptOnlyWhenThereWasOne)
     EXPECT_EQ(profile().Progress(0)->attempts, 1);
     EXPECT_EQ(profile().Progress(0)->totalSeconds, 3);
 
-    LessonCatalog::Instance().SetFreeTextLines({"abc"});
+    session.catalog.SetFreeTextLines({"abc"});
     ASSERT_TRUE(engine.StartLesson(FREE_TEXT_LESSON));
     Type("ab", 1500);
     engine.RecordProgress(false);

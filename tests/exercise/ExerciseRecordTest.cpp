@@ -210,21 +210,18 @@ TEST_F(ExerciseRecordTest, EntryAtRefusesIndexesOutsideTheList)
     EXPECT_EQ(typed, 'x');
 }
 
-TEST_F(ExerciseRecordTest, BeginExerciseClearsKeystrokesAndResetRestoresTheProcessRecord)
+TEST_F(ExerciseRecordTest, ANewRecordIsEmptyAndBeginExerciseClearsKeystrokes)
 {
-    ExerciseRecord& record = ExerciseRecord::Instance();
+    ExerciseRecord record;
+    EXPECT_EQ(record.EntryCount(), 0);
+    EXPECT_EQ(record.LessonIndex(), -1);
+    EXPECT_GT(record.StartTime(), 1600000000);
+
     record.BeginExercise(1, "Dora", 0.8, 64, "Lektion 2", 50, 7);
     record.AddKeystroke('a', 'a', 10);
     record.BeginExercise(2, "Dora", 0.8, 68, "Lektion 3", 60, 8);
     EXPECT_EQ(record.EntryCount(), 0);
     EXPECT_EQ(record.LessonIndex(), 2);
-
-    record.AddKeystroke('a', 'a', 10);
-    ExerciseRecord::ResetForTesting();
-    EXPECT_EQ(&ExerciseRecord::Instance(), &record);
-    EXPECT_EQ(record.EntryCount(), 0);
-    EXPECT_EQ(record.LessonIndex(), -1);
-    EXPECT_GT(record.StartTime(), 1600000000);
 }
 
 } // namespace

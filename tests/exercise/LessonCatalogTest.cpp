@@ -59,17 +59,21 @@ protected:
                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(m_dir / "lessons");
         ProgramPaths::SetProgramFolderForTesting(m_dir.string());
-        LessonCatalog::SetCourseProvider([] { return LessonCatalog::Course{"00000407", "_a"}; });
-        TypeableCharacters::Set(AllBytesFrom32());
+        m_typeable.Set(AllBytesFrom32());
     }
     void TearDown() override
     {
         ProgramPaths::SetProgramFolderForTesting({});
-        LessonCatalog::SetCourseProvider({});
-        LessonCatalog::ResetInstance();
-        TypeableCharacters::Set({});
         fs::remove_all(m_dir);
     }
+
+    // The course of the catalogues made here: the user's, as the application gives it.
+    LessonCatalog::CourseProvider Course()
+    {
+        return [this] { return m_course; };
+    }
+    LessonCatalog::Course m_course{"00000407", "_a"};
+    TypeableCharacters m_typeable;
 
     void WriteCourse(const std::string& name, const std::vector<std::string>& lines)
     {
@@ -108,7 +112,7 @@ const std::vector<std::string> kCourse = {
 TEST_F(LessonCatalogTest, ReadsTitlesHeadersAndLinesOfTheUsersCourse)
 {
     WriteCourse("00000407_a.ddd", kCourse);
-    LessonCatalog catalog;
+    LessonCatalog catalog(m_typeable, Course());
     ASSERT_EQ(catalog.LessonCount(), 2);
     EXPECT_EQ(catalog.LessonTitle(0), "Grundstellung");
     EXPECT_EQ(catalog.NewLetters(0), W("asdf jklö"));
@@ -139,17 +143,17 @@ TEST_F(LessonCatalogTest, RejectsAFileThatIsNotTheCourseItIsNamedAfter)
     WriteCourse("00000407_a.ddd", kCourse);
     WriteCourse("00000409_a.ddd", kCourse); // a copy that still says 00000407_a
     WriteCourse("00000407_b.ddd", {});
-    LessonCatalog catalog;
+    LessonCatalog catalog(m_typeable, Course());
     EXPECT_EQ(catalog.LessonCount(), 2);
 
-    LessonCatalog::SetCourseProvider([] { return LessonCatalog::Course{"00000409", "_a"}; });
+    m_course = {"00000409", "_a"};
     EXPECT_FALSE(catalog.ReloadLessons());
     EXPECT_EQ(catalog.LessonCount(), 0);
 
     // An empty file has no identity line, so it is no course either.
-    LessonCatalog::SetCourseProvider([] { return LessonCatalog::Course{"00000407", "_b"}; });
+    m_course = {"00000407", "_b"};
     EXPECT_FALSE(catalog.ReloadLessons());
-    LessonCatalog::SetCourseProvider([] { return LessonCatalog::Course{"00000407", "_x"}; });
+    m_course = {"00000407", "_x"};
     EXPECT_FALSE(catalog.ReloadLessons()); // missing
     EXPECT_EQ(catalog.LessonCount(), 0);
 }
@@ -159,7 +163,7 @@ TEST_F(LessonCatalogTest, LessonBoundaryQuirksOfTheFileFormat)
     std::vector<std::string> lines = kCourse;
     lines.push_back(""); // an empty line after the last lesson opens one more
     WriteCourse("00000407_a.ddd", lines);
-    LessonCatalog catalog;
+    LessonCatalog catalog(m_typeable, Course());
     ASSERT_EQ(catalog.LessonCount(), 3);
     EXPECT_EQ(catalog.LessonTitle(2), "");
     EXPECT_EQ(catalog.LessonLineCount(2), 0);
@@ -185,7 +189,7 @@ TEST_F(LessonCatalogTest, DefaultSpeedLimitRisesToTwoHundred)
     }
     lines.pop_back();
     WriteCourse("00000407_a.ddd", lines);
-    LessonCatalog catalog;
+    LessonCatalog catalog(m_typeable, Course());
     ASSERT_EQ(catalog.LessonCount(), 40);
     EXPECT_DOUBLE_EQ(catalog.SpeedLimit(34), 196.0);
     EXPECT_DOUBLE_EQ(catalog.SpeedLimit(35), 200.0);
@@ -195,17 +199,16 @@ TEST_F(LessonCatalogTest, DefaultSpeedLimitRisesToTwoHundred)
 TEST_F(LessonCatalogTest, NumbersReadTheSameUnderAnyLocale)
 {
     WriteCourse("00000407_a.ddd", {"00000407_a", "T", "a: 3x:abc:1.5e1:", "a¤"});
-    LessonCatalog catalog;
+    LessonCatalog catalog(m_typeable, Course());
     EXPECT_EQ(catalog.TestEntry(0), 3);
     EXPECT_DOUBLE_EQ(catalog.SpeedLimit(0), 0.0);
     EXPECT_DOUBLE_EQ(catalog.ErrorLimit(0), 15.0);
 }
 
-TEST_F(LessonCatalogTest, ProcessWideCatalogueStartsWithTheUnreachableTimeLimit)
+TEST_F(LessonCatalogTest, ANewCatalogueStartsWithTheUnreachableTimeLimit)
 {
     WriteCourse("00000407_a.ddd", kCourse);
-    LessonCatalog& catalog = LessonCatalog::Instance();
-    EXPECT_EQ(&catalog, &LessonCatalog::Instance());
+    LessonCatalog catalog(m_typeable, Course());
     EXPECT_EQ(catalog.LessonCount(), 2);
     EXPECT_GT(catalog.TimeLimit(), 929000000L - 50000L);
     EXPECT_LT(catalog.TimeLimit(), 929000000L + 50000L);
@@ -214,7 +217,7 @@ TEST_F(LessonCatalogTest, ProcessWideCatalogueStartsWithTheUnreachableTimeLimit)
 
 TEST_F(LessonCatalogTest, CancelledLimitDialogKeepsItsDefaultsAndTheOldText)
 {
-    LessonCatalog catalog;
+    LessonCatalog catalog(m_typeable, Course());
     catalog.SetFreeTextLines({"alt"});
     catalog.ConfirmLimitDialog({300, 5, 10});
     const std::string path = WriteText("t.txt", "neu\n");
@@ -247,37 +250,39 @@ TEST(LimitValues, RefusesValuesOutOfRangeWithTheDialogMessages)
 
 TEST(NormaliseLines, WrapsLongLinesAtTheLastSpaceIntoTheNextLine)
 {
-    TypeableCharacters::Set(AllBytesFrom32());
+    TypeableCharacters typeable;
+    typeable.Set(AllBytesFrom32());
     std::string longLine = std::string(60, 'a') + " " + std::string(14, 'b');
     ASSERT_EQ(longLine.size(), 75u);
     std::vector<std::string> lines = {longLine, "weiter"};
-    LessonCatalog::NormaliseLines(lines);
+    LessonCatalog::NormaliseLines(lines, typeable);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], std::string(60, 'a'));
     EXPECT_EQ(lines[1], std::string(14, 'b') + " weiter");
 
     // Without a next line the overflow becomes a new last line, trailing space included.
     lines = {longLine};
-    LessonCatalog::NormaliseLines(lines);
+    LessonCatalog::NormaliseLines(lines, typeable);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[1], std::string(14, 'b') + " ");
 
     // No space in the first 70 characters: the overflow is lost.
     lines = {std::string(80, 'x')};
-    LessonCatalog::NormaliseLines(lines);
+    LessonCatalog::NormaliseLines(lines, typeable);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0], std::string(70, 'x'));
 
     // A long line whose only early space is its first character leaves no empty line.
     lines = {std::string(1, ' ').append(79, 'y')};
-    LessonCatalog::NormaliseLines(lines);
+    LessonCatalog::NormaliseLines(lines, typeable);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0], std::string(70, 'y'));
 }
 
 TEST(NormaliseLines, CleansTabsSpacesAndUntypeableCharacters)
 {
-    TypeableCharacters::Set("abc ");
+    TypeableCharacters typeable;
+    typeable.Set("abc ");
     std::vector<std::string> lines = {"a\tb",
                                       "a     b",
                                       "a    b",
@@ -286,12 +291,11 @@ TEST(NormaliseLines, CleansTabsSpacesAndUntypeableCharacters)
                                       "a\x01"
                                       "c",
                                       "\t\t"};
-    LessonCatalog::NormaliseLines(lines);
+    LessonCatalog::NormaliseLines(lines, typeable);
     const std::vector<std::string> expected = {"a b", "a  b", "a b", "ac", " "};
     EXPECT_EQ(lines, expected);
-    TypeableCharacters::Set({});
     lines = {"abc"};
-    LessonCatalog::NormaliseLines(lines);
+    LessonCatalog::NormaliseLines(lines, TypeableCharacters());
     EXPECT_TRUE(lines.empty()); // nothing is typeable before a keyboard is loaded
 }
 
@@ -299,7 +303,8 @@ namespace {
 
 // The clean-up done the slow, literal way: in place, each overflow put in front of the
 // next line before that line is cleaned.
-std::vector<std::string> LiterallyNormalised(std::vector<std::string> lines)
+std::vector<std::string> LiterallyNormalised(std::vector<std::string> lines,
+                                             const TypeableCharacters& typeable)
 {
     for (size_t i = 0; i < lines.size();) {
         std::string& line = lines[i];
@@ -307,7 +312,7 @@ std::vector<std::string> LiterallyNormalised(std::vector<std::string> lines)
         for (int pass = 0; pass < 2; ++pass)
             for (size_t at = line.find("  "); at != std::string::npos; at = line.find("  ", at + 1))
                 line.erase(at, 1);
-        std::erase_if(line, [](char c) { return !TypeableCharacters::Contains(c); });
+        std::erase_if(line, [&typeable](char c) { return !typeable.Contains(c); });
         const size_t space = line.size() > 70 ? line.rfind(' ', 69) : std::string::npos;
         if (space != std::string::npos) {
             const std::string carry = line.substr(space + 1) + ' ';
@@ -333,7 +338,8 @@ TEST(NormaliseLines, GivesWhatTheLiteralCleanUpGives)
 {
     // Long space runs and untypeable characters between spaces make runs that shrink
     // again with every line the carried text is cleaned with.
-    TypeableCharacters::Set("abc ");
+    TypeableCharacters typeable;
+    typeable.Set("abc ");
     const std::string pieces[] = {"a",
                                   "bc",
                                   " ",
@@ -350,18 +356,18 @@ TEST(NormaliseLines, GivesWhatTheLiteralCleanUpGives)
         for (std::string& line : lines)
             for (unsigned n = random() % 60; n > 0; --n)
                 line += pieces[random() % std::size(pieces)];
-        const std::vector<std::string> expected = LiterallyNormalised(lines);
-        LessonCatalog::NormaliseLines(lines);
+        const std::vector<std::string> expected = LiterallyNormalised(lines, typeable);
+        LessonCatalog::NormaliseLines(lines, typeable);
         ASSERT_EQ(lines, expected) << "seed " << seed;
     }
-    TypeableCharacters::Set({});
 }
 
 TEST(NormaliseLines, AMegabyteParagraphOrLineIsWrappedWithoutCarryingItAlong)
 {
     // Lines over 70 characters carry their ends into the next line, so a text of such
     // lines is wrapped like one long line: 14 words of four letters a line.
-    TypeableCharacters::Set(AllBytesFrom32());
+    TypeableCharacters typeable;
+    typeable.Set(AllBytesFrom32());
     constexpr int kWords = 16 * 14000;
     std::vector<std::string> expected, longLines, oneLine(1);
     for (int i = 0; i < kWords; ++i) {
@@ -377,15 +383,14 @@ TEST(NormaliseLines, AMegabyteParagraphOrLineIsWrappedWithoutCarryingItAlong)
     }
     expected.back() += ' ';
     for (std::vector<std::string>* lines : {&longLines, &oneLine}) {
-        LessonCatalog::NormaliseLines(*lines);
+        LessonCatalog::NormaliseLines(*lines, typeable);
         EXPECT_EQ(*lines, expected);
     }
-    TypeableCharacters::Set({});
 }
 
 TEST_F(LessonCatalogTest, PlainTextFilesInUtf8OrWindows1250)
 {
-    LessonCatalog catalog;
+    LessonCatalog catalog(m_typeable, Course());
     ScriptedLimits ok(true);
     // UTF-8 with CR LF and an end-of-file byte after which nothing counts.
     EXPECT_TRUE(catalog.ImportText(WriteText("u.txt", "Gr\xC3\xBC\xC3\x9F"
@@ -409,7 +414,7 @@ TEST_F(LessonCatalogTest, PlainTextFilesInUtf8OrWindows1250)
 
 TEST_F(LessonCatalogTest, OversizedTextFileFailsButKeepsWhatWasRead)
 {
-    LessonCatalog catalog;
+    LessonCatalog catalog(m_typeable, Course());
     ScriptedLimits ok(true);
     std::string big;
     const std::string line = "Ein Satz zum Abschreiben.\n";
@@ -421,7 +426,7 @@ TEST_F(LessonCatalogTest, OversizedTextFileFailsButKeepsWhatWasRead)
 
 TEST_F(LessonCatalogTest, RtfFilesGoToTheRtfReaderWhateverTheCase)
 {
-    LessonCatalog catalog;
+    LessonCatalog catalog(m_typeable, Course());
     ScriptedLimits ok(true);
     EXPECT_TRUE(
         catalog.ImportText(WriteText("brief.RTF", "{\\rtf1{\\fonttbl{\\f0 Arial;}}Hallo Welt\\par}"), ok));

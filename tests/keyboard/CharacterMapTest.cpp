@@ -53,13 +53,13 @@ TEST_F(CharacterMapTest, OneStrokeEntriesPerKeyInOrder)
 {
     WriteConfig("0407.odd", {"0407"});
     KeyboardLayout layout;
-    CharacterMap map(layout);
+    CharacterMap map(layout, m_typeable);
     ASSERT_TRUE(map.LoadKeyboard("XX0407"));
 
     // Per key: plain, then Shift, then AltGr; duplicates stay in the string.
-    EXPECT_EQ(TypeableCharacters::Characters(), W("aA@´`bBxa "));
-    EXPECT_TRUE(TypeableCharacters::Contains('x'));
-    EXPECT_FALSE(TypeableCharacters::Contains('X'));
+    EXPECT_EQ(m_typeable.Characters(), W("aA@´`bBxa "));
+    EXPECT_TRUE(m_typeable.Contains('x'));
+    EXPECT_FALSE(m_typeable.Contains('X'));
     ASSERT_EQ(map.Entries().size(), 10u);
     EXPECT_EQ(map.Entries()[8].character, 'a');
     EXPECT_EQ(map.Entries()[8].firstModifier, 0);
@@ -85,16 +85,16 @@ TEST_F(CharacterMapTest, ComposedCharactersUseTheStrokesOfEarlierEntries)
 {
     WriteConfig("0407.odd", {"0407", "a remark", "á:´:a:", "Á:´:A:", "ç:¸:c:", "ő:á:x:", "´:´: :", "x:::"});
     KeyboardLayout layout;
-    CharacterMap map(layout);
+    CharacterMap map(layout, m_typeable);
     ASSERT_TRUE(map.LoadKeyboard("XX0407"));
 
-    EXPECT_EQ(TypeableCharacters::Characters(), W("aA@´`bBxa á") + W("Áçő´x"));
+    EXPECT_EQ(m_typeable.Characters(), W("aA@´`bBxa á") + W("Áçő´x"));
     EXPECT_EQ(Find(map, "á"), (Strokes{-1, 2, -1, 1}));
     // The second stroke takes the Shift of the capital.
     EXPECT_EQ(Find(map, "Á"), (Strokes{-1, 2, 4, 1}));
     // Strokes the keyboard lacks stay -1, yet the character is typeable.
     EXPECT_EQ(Find(map, "ç"), (Strokes{-1, -1, -1, -1}));
-    EXPECT_TRUE(TypeableCharacters::Contains(W("ç")[0]));
+    EXPECT_TRUE(m_typeable.Contains(W("ç")[0]));
     // An earlier line of the file already counts as a stroke (its first one).
     EXPECT_EQ(Find(map, "ő"), (Strokes{-1, 2, -1, 6}));
     // The dead key typed on its own is found as its one-stroke entry first.
@@ -105,10 +105,10 @@ TEST_F(CharacterMapTest, ComposedCharactersUseTheStrokesOfEarlierEntries)
 TEST_F(CharacterMapTest, AFaultyComposedFileFailsButKeepsWhatWasBuilt)
 {
     KeyboardLayout layout;
-    CharacterMap map(layout);
+    CharacterMap map(layout, m_typeable);
     // Missing.
     EXPECT_FALSE(map.LoadKeyboard("XX0407"));
-    EXPECT_EQ(TypeableCharacters::Characters(), W("aA@´`bBxa "));
+    EXPECT_EQ(m_typeable.Characters(), W("aA@´`bBxa "));
     EXPECT_EQ(map.Entries().size(), 10u);
 
     // Wrong first line.
@@ -119,7 +119,7 @@ TEST_F(CharacterMapTest, AFaultyComposedFileFailsButKeepsWhatWasBuilt)
     // A line without its third field ends the file; the lines before it stay.
     WriteConfig("0407.odd", {"0407", "á:´:a:", "é:´:", "í:´:i:"});
     EXPECT_FALSE(map.LoadKeyboard("XX0407"));
-    EXPECT_EQ(TypeableCharacters::Characters(), W("aA@´`bBxa á"));
+    EXPECT_EQ(m_typeable.Characters(), W("aA@´`bBxa á"));
     EXPECT_EQ(Find(map, "á"), (Strokes{-1, 2, -1, 1}));
 }
 
@@ -133,9 +133,9 @@ TEST_F(CharacterMapTest, TheComposedFileIsNamedAfterTheLastFourCharacters)
     // Three characters or fewer: no composed file is ever read.
     WriteConfig("NUM.kdd", {"NUM", "0:0:1:1:::6:", "0:0:-2:¤:::9:"});
     KeyboardLayout layout;
-    CharacterMap map(layout);
+    CharacterMap map(layout, m_typeable);
     EXPECT_TRUE(map.LoadKeyboard("NUM"));
-    EXPECT_EQ(TypeableCharacters::Characters(), "1\xA4");
+    EXPECT_EQ(m_typeable.Characters(), "1\xA4");
 }
 
 TEST_F(CharacterMapTest, EachLoadReplacesEverything)
@@ -143,10 +143,10 @@ TEST_F(CharacterMapTest, EachLoadReplacesEverything)
     WriteConfig("0407.odd", {"0407", "á:´:a:"});
     WriteConfig("NUM.kdd", {"NUM", "0:0:1:1:::6:"});
     KeyboardLayout layout;
-    CharacterMap map(layout);
+    CharacterMap map(layout, m_typeable);
     ASSERT_TRUE(map.LoadKeyboard("XX0407"));
     ASSERT_TRUE(map.LoadKeyboard("NUM"));
-    EXPECT_EQ(TypeableCharacters::Characters(), "1");
+    EXPECT_EQ(m_typeable.Characters(), "1");
     ASSERT_EQ(map.Entries().size(), 1u);
     int k = -1;
     int unused = -1;
@@ -156,7 +156,7 @@ TEST_F(CharacterMapTest, EachLoadReplacesEverything)
 
     // A keyboard without a file: whatever was read is used, here nothing at all.
     EXPECT_TRUE(map.LoadKeyboard("ZZZ"));
-    EXPECT_EQ(TypeableCharacters::Characters(), "");
+    EXPECT_EQ(m_typeable.Characters(), "");
     EXPECT_TRUE(map.Entries().empty());
     EXPECT_EQ(layout.KeyCount(), 0);
 }
@@ -165,7 +165,7 @@ TEST_F(CharacterMapTest, AShortKeyLineStillLeavesAMapOfTheKeysBeforeIt)
 {
     WriteConfig("CUT.kdd", {"CUT", "0:0:1:a:A::0:", "0:0:1:b:B::0", "0:0:1:c:C::0:"});
     KeyboardLayout layout;
-    CharacterMap map(layout);
+    CharacterMap map(layout, m_typeable);
     EXPECT_TRUE(map.LoadKeyboard("CUT"));
-    EXPECT_EQ(TypeableCharacters::Characters(), "aA");
+    EXPECT_EQ(m_typeable.Characters(), "aA");
 }

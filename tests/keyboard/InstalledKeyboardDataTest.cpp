@@ -114,7 +114,7 @@ protected:
     }
 
     KeyboardLayout m_layout;
-    CharacterMap m_map{m_layout};
+    CharacterMap m_map{m_layout, m_typeable};
 };
 
 } // namespace
@@ -136,7 +136,7 @@ TEST_F(InstalledKeyboardDataTest, EveryListedKeyboardLoadsCompletely)
     for (const auto& name : files) {
         SCOPED_TRACE(name);
         ASSERT_NO_FATAL_FAILURE(LoadKeyboard(name));
-        EXPECT_FALSE(TypeableCharacters::Characters().empty());
+        EXPECT_FALSE(m_typeable.Characters().empty());
     }
 }
 
@@ -210,7 +210,7 @@ TEST_F(InstalledKeyboardDataTest, KeysLieInTheAreaApartAndStruckByTheirHand)
 TEST_F(InstalledKeyboardDataTest, GermanKeyboardTypesAsciiUmlautsAltGrAndDeadKeys)
 {
     ASSERT_NO_FATAL_FAILURE(LoadKeyboard("00000407"));
-    const std::string typeable = TypeableCharacters::Characters();
+    const std::string typeable = m_typeable.Characters();
     for (char c : PrintableAscii() + "\xA4" + W("äöüÄÖÜß§°´€µâîôÂÎÔáéíóúýÁÉÍÓÚÝ"))
         EXPECT_NE(typeable.find(c), std::string::npos) << Shown(c);
     EXPECT_EQ(std::set<char>(typeable.begin(), typeable.end()).size(), 95u + 1 + 30);
@@ -240,7 +240,7 @@ TEST_F(InstalledKeyboardDataTest, UsKeyboardTypesAsciiButTheTilde)
     ASSERT_NO_FATAL_FAILURE(LoadKeyboard("00000409"));
     std::string expected = PrintableAscii() + "\xA4";
     expected.erase(expected.find('~'), 1);
-    const std::string typeable = TypeableCharacters::Characters();
+    const std::string typeable = m_typeable.Characters();
     EXPECT_EQ(std::set<char>(typeable.begin(), typeable.end()),
               std::set<char>(expected.begin(), expected.end()));
     EXPECT_EQ(typeable.size(), expected.size());
@@ -252,8 +252,8 @@ TEST_F(InstalledKeyboardDataTest, UsKeyboardTypesAsciiButTheTilde)
 TEST_F(InstalledKeyboardDataTest, KeypadIsTypedByTheRightHand)
 {
     ASSERT_NO_FATAL_FAILURE(LoadKeyboard("NUM"));
-    EXPECT_EQ(TypeableCharacters::Characters(), "/*-789+456123\xA4"
-                                                "0,");
+    EXPECT_EQ(m_typeable.Characters(), "/*-789+456123\xA4"
+                                       "0,");
     const std::pair<const char*, int> fingers[] = {
         {"4", 6}, {"1", 6}, {"7", 6}, {"5", 7}, {"2", 7}, {"8", 7}, {"/", 7}, {"6", 8},
         {"3", 8}, {"9", 8}, {"*", 8}, {",", 8}, {"+", 9}, {"-", 9}, {"¤", 9}, {"0", 5},
@@ -308,7 +308,7 @@ TEST_F(InstalledKeyboardDataTest, EveryLessonLineIsTypeableOnItsKeyboard)
             packed.AddLine(std::move(line));
         const std::string path = (m_dir / "lessons" / (course + ".ddd")).string();
         ASSERT_TRUE(packed.SaveLines(path));
-        LessonCatalog catalog;
+        LessonCatalog catalog(m_typeable);
         ASSERT_TRUE(catalog.ReloadLessonsFrom(path));
         ASSERT_GT(catalog.LessonCount(), 0);
 
@@ -317,7 +317,7 @@ TEST_F(InstalledKeyboardDataTest, EveryLessonLineIsTypeableOnItsKeyboard)
             for (int n = 0; n < catalog.LessonLineCount(lesson); ++n) {
                 const std::string line = catalog.LessonLine(lesson, n);
                 for (char c : line)
-                    if (!TypeableCharacters::Contains(c) && reported++ < 20)
+                    if (!m_typeable.Contains(c) && reported++ < 20)
                         ADD_FAILURE() << course << " lesson " << lesson << " line " << n << ": " << Shown(c)
                                       << " cannot be typed in \"" << TextCodec::ToUtf8(line) << "\"";
             }

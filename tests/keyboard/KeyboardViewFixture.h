@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exercise/LessonCatalog.h"
+#include "exercise/TypeableCharacters.h"
 #include "keyboard/KeyboardView.h"
 #include "pictures/PictureLoader.h"
 #include "resources/ProgramPaths.h"
@@ -37,14 +38,13 @@ protected:
     void TearDown() override
     {
         m_view.reset();
-        LessonCatalog::ResetInstance();
         ProgramPaths::SetProgramFolderForTesting({});
     }
 
     // A view with a client area of the given size (the sunken edge is 2 pixels wide).
     KeyboardView& MakeView(int clientWidth, int clientHeight, const std::string& keyboard = "00000407")
     {
-        m_view = std::make_unique<KeyboardView>();
+        m_view = std::make_unique<KeyboardView>(m_typeable);
         m_view->resize(clientWidth + 4, clientHeight + 4);
         m_view->SetPictures(m_pictures);
         m_view->SetLineSource([this](int lesson, int line) {
@@ -205,6 +205,7 @@ protected:
         m_pictures.animationCanvas = &images[12];
     }
 
+    TypeableCharacters m_typeable;
     std::unique_ptr<KeyboardView> m_view;
     KeyboardViewPictures m_pictures;
     std::string m_line;

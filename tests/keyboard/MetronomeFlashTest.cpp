@@ -74,7 +74,7 @@ TEST_F(MetronomeFlashTest, NothingWithinTheFlashLeavesTheLineBehind)
         MakeView(800, 600);
         StartLine("ask the lad");
         Update(0);
-        KeyboardView reference;
+        KeyboardView reference(m_typeable);
         reference.resize(m_view->size());
         reference.SetPictures(m_pictures);
         reference.SetLineSource([this](int, int line) {

@@ -24,12 +24,10 @@ protected:
         std::filesystem::remove_all(m_dir);
         std::filesystem::create_directories(m_dir / "config");
         ProgramPaths::SetProgramFolderForTesting(m_dir.string());
-        TypeableCharacters::Set({});
     }
     void TearDown() override
     {
         ProgramPaths::SetProgramFolderForTesting({});
-        TypeableCharacters::Set({});
         std::filesystem::remove_all(m_dir);
     }
 
@@ -45,6 +43,9 @@ protected:
     std::string ConfigPath(const std::string& name) const { return (m_dir / "config" / name).string(); }
 
     std::filesystem::path m_dir;
+
+    // What the keyboards loaded here can type.
+    TypeableCharacters m_typeable;
 };
 
 // Test texts are UTF-8; the keyboard works in Windows-1250.

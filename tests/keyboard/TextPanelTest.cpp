@@ -204,7 +204,7 @@ TEST_F(TextPanelTest, LineChangeShowsThePanelOfAFullRepaint)
     };
     m_view->SetLineSource(source);
     m_view->ComputeLayout(true, true, true);
-    KeyboardView reference;
+    KeyboardView reference(m_typeable);
     reference.resize(m_view->size());
     reference.SetPictures(m_pictures);
     reference.SetLineSource(source);

@@ -1,4 +1,5 @@
 #include "results/LessonSelectionDialog.h"
+#include "exercise/TypingSession.h"
 
 #include "exercise/LessonCatalog.h"
 #include "exercise/LineFile.h"
@@ -51,7 +52,6 @@ protected:
         m_root = m_dir.path().toStdString() + '/';
         std::filesystem::create_directories(m_root + "lessons");
         ProgramPaths::SetProgramFolderForTesting(m_root);
-        LessonCatalog::SetCourseProvider([] { return LessonCatalog::Course{"00000407", "_a"}; });
         m_settings = m_dir.filePath(QStringLiteral("placements.ini"));
         WindowPlacementStore::SetSettingsFileForTesting(m_settings.toStdString());
         ResetState();
@@ -61,16 +61,12 @@ protected:
     {
         LessonSelectionDialog::ClearNextAnswer();
         WindowPlacementStore::SetSettingsFileForTesting({});
-        ResetState();
-        LessonCatalog::SetCourseProvider({});
+        // Gone before its folder: a changed user saves itself on the way out.
+        m_session.reset();
         ProgramPaths::SetProgramFolderForTesting({});
     }
 
-    static void ResetState()
-    {
-        UserProfile::ResetInstance();
-        LessonCatalog::ResetInstance();
-    }
+    void ResetState() { m_session = std::make_unique<TypingSession>(); }
 
     // Lesson 1 is titled in Windows-1250 with its own limits; the others keep the defaults.
     void WriteCourse(int lessons)
@@ -90,11 +86,12 @@ protected:
             file.AddLine(TextCodec::FromUtf8("fff jjj ddd kkk ööö¤"));
         }
         ASSERT_TRUE(file.SaveLines(m_root + "lessons/00000407_a.ddd"));
-        LessonCatalog::ResetInstance();
-        ASSERT_EQ(LessonCatalog::Instance().LessonCount(), lessons);
+        Catalog().ReloadLessons();
+        ASSERT_EQ(Catalog().LessonCount(), lessons);
     }
 
-    static UserProfile& User() { return UserProfile::Instance(); }
+    UserProfile& User() { return m_session->profile; }
+    LessonCatalog& Catalog() { return m_session->catalog; }
 
     // Runs the dialog with a scripted answer.
     static int Run(LessonSelectionDialog& dialog, Answer answer)
@@ -164,6 +161,7 @@ protected:
     }
 
     QTemporaryDir m_dir;
+    std::unique_ptr<TypingSession> m_session;
     std::string m_root;
     QString m_settings;
 };
@@ -173,7 +171,7 @@ protected:
 TEST_F(LessonSelectionDialogTest, NewUserIsOfferedTheFirstLesson)
 {
     WriteCourse(4);
-    LessonSelectionDialog dialog("Anna");
+    LessonSelectionDialog dialog(User(), Catalog(), "Anna");
     EXPECT_EQ(Run(dialog, {{}, LessonSelectionDialog::kCancel}), QDialog::Rejected);
     EXPECT_EQ(dialog.ChosenLesson(), -1);
 
@@ -211,7 +209,7 @@ TEST_F(LessonSelectionDialogTest, NewUserIsOfferedTheFirstLesson)
     EXPECT_EQ(User().ProgressCount(), 0);
     EXPECT_FALSE(User().IsDirty());
 
-    LessonSelectionDialog again("Anna");
+    LessonSelectionDialog again(User(), Catalog(), "Anna");
     EXPECT_EQ(Run(again, {{}, LessonSelectionDialog::kSelectedRow}), QDialog::Accepted);
     EXPECT_EQ(again.ChosenLesson(), 0);
 }
@@ -223,7 +221,7 @@ TEST_F(LessonSelectionDialogTest, CompletedLastLessonAddsTheNextOne)
     User().RecordResult(1, kSomeDate, 0.45, 120, 65);
     User().RecordResult(1, kSomeDate, 3.0, 0, 20); // abandoned: time and attempt only
 
-    LessonSelectionDialog dialog("Anna");
+    LessonSelectionDialog dialog(User(), Catalog(), "Anna");
     EXPECT_EQ(Run(dialog, {{}, 1}), QDialog::Accepted);
     EXPECT_EQ(dialog.ChosenLesson(), 1);
 
@@ -245,7 +243,7 @@ TEST_F(LessonSelectionDialogTest, CompletedLastLessonAddsTheNextOne)
     for (int row = 0; row < 3; ++row)
         EXPECT_EQ(List(dialog)->topLevelItem(row)->data(0, Qt::UserRole).toInt(), row);
 
-    LessonSelectionDialog proposed("Anna");
+    LessonSelectionDialog proposed(User(), Catalog(), "Anna");
     EXPECT_EQ(Run(proposed, {{}, LessonSelectionDialog::kSelectedRow}), QDialog::Accepted);
     EXPECT_EQ(proposed.ChosenLesson(), 2);
     EXPECT_EQ(User().ProgressCount(), 2);
@@ -257,7 +255,7 @@ TEST_F(LessonSelectionDialogTest, UnfinishedLastLessonAddsNoRowAndOnlyShownRowsC
     User().RecordResult(0, kSomeDate, 2.9, 150, 300);
     User().RecordResult(1, kSomeDate, 0.0, 0, 40);
 
-    LessonSelectionDialog dialog("Anna");
+    LessonSelectionDialog dialog(User(), Catalog(), "Anna");
     EXPECT_EQ(Run(dialog, {{}, 2}), QDialog::Rejected);
     EXPECT_EQ(dialog.ChosenLesson(), -1);
     ASSERT_EQ(RowCount(dialog), 2);
@@ -267,12 +265,12 @@ TEST_F(LessonSelectionDialogTest, UnfinishedLastLessonAddsNoRowAndOnlyShownRowsC
     EXPECT_EQ(Row(dialog, 1)[4], QStringLiteral("0"));
     EXPECT_EQ(Row(dialog, 1)[8], QStringLiteral("1"));
 
-    LessonSelectionDialog proposed("Anna");
+    LessonSelectionDialog proposed(User(), Catalog(), "Anna");
     EXPECT_EQ(Run(proposed, {{}, LessonSelectionDialog::kSelectedRow}), QDialog::Accepted);
     EXPECT_EQ(SelectedRow(proposed), 1);
     EXPECT_EQ(proposed.ChosenLesson(), 1);
 
-    LessonSelectionDialog first("Anna");
+    LessonSelectionDialog first(User(), Catalog(), "Anna");
     EXPECT_EQ(Run(first, {{}, 0}), QDialog::Accepted);
     EXPECT_EQ(first.ChosenLesson(), 0);
 }
@@ -284,7 +282,7 @@ TEST_F(LessonSelectionDialogTest, SkipGivesAnEmptyRecordAndOffersTheLessonAfter)
     User().RecordResult(1, kSomeDate, 0.5, 150, 300);
 
     // No leaves everything as it was.
-    LessonSelectionDialog declined("Anna");
+    LessonSelectionDialog declined(User(), Catalog(), "Anna");
     EXPECT_EQ(Run(declined, {{false}, LessonSelectionDialog::kSelectedRow}), QDialog::Accepted);
     EXPECT_EQ(declined.ChosenLesson(), 2);
     EXPECT_EQ(RowCount(declined), 3);
@@ -292,7 +290,7 @@ TEST_F(LessonSelectionDialogTest, SkipGivesAnEmptyRecordAndOffersTheLessonAfter)
 
     // The next lesson (3) gets an empty record and lesson 4 is offered.
     const std::int64_t before = std::time(nullptr);
-    LessonSelectionDialog dialog("Anna");
+    LessonSelectionDialog dialog(User(), Catalog(), "Anna");
     EXPECT_EQ(Run(dialog, {{true}, LessonSelectionDialog::kSelectedRow}), QDialog::Accepted);
     EXPECT_EQ(dialog.ChosenLesson(), 3);
     ASSERT_EQ(RowCount(dialog), 4);
@@ -309,14 +307,14 @@ TEST_F(LessonSelectionDialogTest, SkipGivesAnEmptyRecordAndOffersTheLessonAfter)
     EXPECT_TRUE(User().IsDirty());
 
     // Left without practice, lesson 4 is not offered again: lesson 3 has no result.
-    LessonSelectionDialog later("Anna");
+    LessonSelectionDialog later(User(), Catalog(), "Anna");
     EXPECT_EQ(Run(later, {}), QDialog::Rejected);
     ASSERT_EQ(RowCount(later), 3);
     EXPECT_EQ(SelectedRow(later), 2);
     EXPECT_EQ(Image(later, 2), ProgressIcons::kNoResult);
 
     // Skipping now offers lesson 4 with an empty record of its own.
-    LessonSelectionDialog skipAgain("Anna");
+    LessonSelectionDialog skipAgain(User(), Catalog(), "Anna");
     EXPECT_EQ(Run(skipAgain, {{true}, 3}), QDialog::Accepted);
     EXPECT_EQ(skipAgain.ChosenLesson(), 3);
     EXPECT_EQ(RowCount(skipAgain), 4);
@@ -328,7 +326,7 @@ TEST_F(LessonSelectionDialogTest, SkippingTwiceAddsTwoRowsAndTwoRecords)
     WriteCourse(5);
     User().RecordResult(0, kSomeDate, 0.0, 0, 30);
 
-    LessonSelectionDialog dialog("Anna");
+    LessonSelectionDialog dialog(User(), Catalog(), "Anna");
     EXPECT_EQ(Run(dialog, {{true, false, true}, LessonSelectionDialog::kCancel}), QDialog::Rejected);
     ASSERT_EQ(RowCount(dialog), 3);
     EXPECT_EQ(Row(dialog, 1), NextRow(2));
@@ -344,7 +342,7 @@ TEST_F(LessonSelectionDialogTest, SkipAtTheEndOfTheCourseOnlySelectsTheLastRow)
     // The next-lesson row shows the last lesson of the course.
     User().RecordResult(0, kSomeDate, 0.5, 150, 300);
     User().RecordResult(1, kSomeDate, 0.5, 150, 300);
-    LessonSelectionDialog offered("Anna");
+    LessonSelectionDialog offered(User(), Catalog(), "Anna");
     EXPECT_EQ(Run(offered, {{true}, LessonSelectionDialog::kSelectedRow}), QDialog::Accepted);
     EXPECT_EQ(offered.ChosenLesson(), 2);
     EXPECT_EQ(RowCount(offered), 3);
@@ -352,7 +350,7 @@ TEST_F(LessonSelectionDialogTest, SkipAtTheEndOfTheCourseOnlySelectsTheLastRow)
 
     // Every lesson reached: no extra row, and a skip adds nothing either.
     User().RecordResult(2, kSomeDate, 0.5, 150, 300);
-    LessonSelectionDialog reached("Anna");
+    LessonSelectionDialog reached(User(), Catalog(), "Anna");
     EXPECT_EQ(Run(reached, {{true, true}, LessonSelectionDialog::kSelectedRow}), QDialog::Accepted);
     EXPECT_EQ(RowCount(reached), 3);
     EXPECT_EQ(reached.ChosenLesson(), 2);
@@ -365,13 +363,13 @@ TEST_F(LessonSelectionDialogTest, RecordsBeyondAShorterCourseCannotBeChosen)
     for (int lesson = 0; lesson < 3; ++lesson)
         User().RecordResult(lesson, kSomeDate, 0.5, 150, 300);
 
-    LessonSelectionDialog dialog("Anna");
+    LessonSelectionDialog dialog(User(), Catalog(), "Anna");
     EXPECT_EQ(Run(dialog, {{true}, 2}), QDialog::Rejected);
     EXPECT_EQ(RowCount(dialog), 3);
     EXPECT_EQ(Row(dialog, 2)[1], QString());
     EXPECT_EQ(User().ProgressCount(), 3);
 
-    LessonSelectionDialog proposed("Anna");
+    LessonSelectionDialog proposed(User(), Catalog(), "Anna");
     EXPECT_EQ(Run(proposed, {{}, LessonSelectionDialog::kSelectedRow}), QDialog::Accepted);
     EXPECT_EQ(proposed.ChosenLesson(), 1);
 }
@@ -379,9 +377,9 @@ TEST_F(LessonSelectionDialogTest, RecordsBeyondAShorterCourseCannotBeChosen)
 TEST_F(LessonSelectionDialogTest, EmptyCourseShowsOnlyTheMessageRow)
 {
     User().RecordResult(0, kSomeDate, 0.5, 150, 300);
-    ASSERT_EQ(LessonCatalog::Instance().LessonCount(), 0);
+    ASSERT_EQ(Catalog().LessonCount(), 0);
 
-    LessonSelectionDialog dialog("Anna");
+    LessonSelectionDialog dialog(User(), Catalog(), "Anna");
     EXPECT_EQ(Run(dialog, {{true}, 0}), QDialog::Rejected);
     ASSERT_EQ(RowCount(dialog), 1);
     const QString message = QString::fromStdString(StringTable::Utf8(505));
@@ -397,7 +395,7 @@ TEST_F(LessonSelectionDialogTest, EmptyCourseShowsOnlyTheMessageRow)
     EXPECT_EQ(cells.at(0).text, message);
     EXPECT_FALSE(Stored(QStringLiteral("Anna/lessondlg_Column0")).isValid());
 
-    LessonSelectionDialog proposed("Anna");
+    LessonSelectionDialog proposed(User(), Catalog(), "Anna");
     EXPECT_EQ(Run(proposed, {{}, LessonSelectionDialog::kSelectedRow}), QDialog::Rejected);
 }
 
@@ -422,7 +420,7 @@ TEST_F(LessonSelectionDialogTest, SkipAsksFirstAndTheButtonsWorkOnTheShownDialog
         });
     };
 
-    LessonSelectionDialog dialog("Anna");
+    LessonSelectionDialog dialog(User(), Catalog(), "Anna");
     const int result = RunModal(dialog, [&] {
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_EQ(dialog.size(), QSize(700, 420));
@@ -459,7 +457,7 @@ TEST_F(LessonSelectionDialogTest, WindowKeepsItsMinimumSizeAndControlsStayApart)
     WriteCourse(2);
     StorePlacement(QStringLiteral("Anna"), 40, 600, 50, 300);
 
-    LessonSelectionDialog dialog("Anna");
+    LessonSelectionDialog dialog(User(), Catalog(), "Anna");
     const int result = RunModal(dialog, [&] {
         EXPECT_EQ(dialog.size(), QSize(600, 380)); // the stored 300 is too low
         dialog.resize(300, 500);
@@ -493,7 +491,7 @@ TEST_F(LessonSelectionDialogTest, WindowKeepsItsMinimumSizeAndControlsStayApart)
     EXPECT_EQ(Stored(QStringLiteral("Anna/lessondlg_cy")).toInt(), 500);
 
     // Even a dialog nobody sees is never smaller.
-    LessonSelectionDialog scripted("Bert");
+    LessonSelectionDialog scripted(User(), Catalog(), "Bert");
     Run(scripted, {});
     EXPECT_GE(scripted.width(), 380);
     EXPECT_GE(scripted.height(), 380);
@@ -504,7 +502,7 @@ TEST_F(LessonSelectionDialogTest, ColumnWidthsAreKeptPerUser)
     WriteCourse(2);
     StorePlacement(QStringLiteral("Anna"), 40, 700, 50, 420);
 
-    LessonSelectionDialog dialog("Anna");
+    LessonSelectionDialog dialog(User(), Catalog(), "Anna");
     RunModal(dialog, [&] {
         List(dialog)->setColumnWidth(1, 260);
         List(dialog)->setColumnWidth(6, 123);
@@ -515,20 +513,20 @@ TEST_F(LessonSelectionDialogTest, ColumnWidthsAreKeptPerUser)
     EXPECT_EQ(Stored(QStringLiteral("Anna/lessondlg_Column8")).toInt(), 40);
     EXPECT_EQ(Stored(QStringLiteral("Anna/lessondlg_x")).toInt(), 40);
 
-    LessonSelectionDialog again("Anna");
+    LessonSelectionDialog again(User(), Catalog(), "Anna");
     Run(again, {});
     EXPECT_EQ(List(again)->ColumnWidths(), (std::vector<int>{100, 260, 50, 50, 50, 50, 123, 70, 40}));
     // A scripted run leaves the placement a person chose alone.
     EXPECT_EQ(Stored(QStringLiteral("Anna/lessondlg_cx")).toInt(), 700);
 
-    LessonSelectionDialog other("Bert");
+    LessonSelectionDialog other(User(), Catalog(), "Bert");
     Run(other, {});
     EXPECT_EQ(List(other)->ColumnWidths(), (std::vector<int>{100, 170, 50, 50, 50, 50, 160, 70, 40}));
 
     // Only the low 16 bits of a stored value are a width.
     QSettings(m_settings, QSettings::IniFormat)
         .setValue(QStringLiteral("Bert/lessondlg_Column0"), 65536 + 77);
-    LessonSelectionDialog damaged("Bert");
+    LessonSelectionDialog damaged(User(), Catalog(), "Bert");
     Run(damaged, {});
     EXPECT_EQ(List(damaged)->columnWidth(0), 77);
 }
@@ -541,8 +539,8 @@ TEST_F(LessonSelectionDialogTest, InstalledCourseFillsTheList)
     if (!std::filesystem::exists(installed))
         GTEST_SKIP() << "no installed course at " << installed;
     std::filesystem::copy_file(installed, m_root + "lessons/00000407_a.ddd");
-    LessonCatalog::ResetInstance();
-    const int lessons = LessonCatalog::Instance().LessonCount();
+    Catalog().ReloadLessons();
+    const int lessons = Catalog().LessonCount();
     ASSERT_GT(lessons, 8);
 
     const std::int64_t now = std::time(nullptr);
@@ -554,7 +552,7 @@ TEST_F(LessonSelectionDialogTest, InstalledCourseFillsTheList)
     User().RecordResult(5, now, 0.0, 0, 200);
 
     StorePlacement(QStringLiteral("Anna"), 40, 760, 50, 400);
-    LessonSelectionDialog dialog("Anna");
+    LessonSelectionDialog dialog(User(), Catalog(), "Anna");
     const int result = RunModal(dialog, [&] {
         EXPECT_EQ(RowCount(dialog), 7);
         EXPECT_EQ(SelectedRow(dialog), 6);

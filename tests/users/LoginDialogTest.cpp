@@ -57,7 +57,7 @@ protected:
 
 TEST_F(LoginDialogTest, OpensWithTheTemplatesControlsAndAnEmptyList)
 {
-    LoginDialog dialog(m_loginMessages);
+    LoginDialog dialog(Profile(), m_loginMessages);
     EXPECT_EQ(
         RunModal(dialog,
                  [&] {
@@ -99,11 +99,11 @@ TEST_F(LoginDialogTest, ListsUsersInReverseScanOrderWithTheNewestChosen)
     SetWriteTime(Users() + "Ann.dat", 3);
     SetWriteTime(Users() + "Bert.dat", 2);
 
-    LoginDialog dialog(m_loginMessages);
+    LoginDialog dialog(Profile(), m_loginMessages);
     RunModal(dialog, [&] { dialog.reject(); });
 
     QStringList expected;
-    for (const std::string& name : UserProfile::Instance().UserNames())
+    for (const std::string& name : Profile().UserNames())
         expected.prepend(QString::fromStdString(name));
     EXPECT_EQ(ListedNames(dialog), expected);
     // "Anna" would be found first by a search for the prefix "Ann".
@@ -119,13 +119,13 @@ TEST_F(LoginDialogTest, OldPlainPasswordLogsInAfterAWrongOneAndIsHashed)
     LoginDialog::SetNextAnswer(QStringLiteral("Anna"), QStringLiteral("Geheim"), {});
     LoginDialog::SetNextAnswer(QStringLiteral("Anna"), QStringLiteral("falsch"), {});
     LoginDialog::SetNextAnswer(QStringLiteral("anna"), QStringLiteral("geheim"), {});
-    LoginDialog dialog(m_loginMessages);
+    LoginDialog dialog(Profile(), m_loginMessages);
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
     EXPECT_EQ(dialog.ShownMessages(), (Messages{113, 113}));
     EXPECT_FALSE(dialog.isNewUser);
     EXPECT_FALSE(LoginDialog::HasNextAnswer());
 
-    const UserProfile& profile = UserProfile::Instance();
+    const UserProfile& profile = Profile();
     EXPECT_EQ(profile.Name(), "Anna");
     EXPECT_EQ(profile.KeyboardId(), "00000407");
     EXPECT_TRUE(profile.Password().starts_with("$argon2id$"));
@@ -135,7 +135,7 @@ TEST_F(LoginDialogTest, OldPlainPasswordLogsInAfterAWrongOneAndIsHashed)
 TEST_F(LoginDialogTest, AfterAWrongPasswordTypingReplacesIt)
 {
     WritePlainUser("Anna", "geheim");
-    LoginDialog dialog(m_loginMessages);
+    LoginDialog dialog(Profile(), m_loginMessages);
     const int result = RunModal(dialog, [&] {
         QLineEdit* password = Edit(dialog, LoginDialog::kPasswordId);
         password->setFocus();
@@ -159,7 +159,7 @@ TEST_F(LoginDialogTest, NewAccountNeedsFourCharactersTypedTwice)
     WritePlainUser("Anna", "geheim");
     LoginDialog::SetNextAnswer(QStringLiteral("Neu"), QStringLiteral("abc"), {});
     LoginDialog::SetNextAnswer(QStringLiteral("Neu"), QStringLiteral("abcd"), {});
-    LoginDialog dialog(m_loginMessages);
+    LoginDialog dialog(Profile(), m_loginMessages);
     EXPECT_EQ(dialog.exec(), QDialog::Rejected); // the answers ran out with the dialog open
     EXPECT_EQ(dialog.ShownMessages(), (Messages{140, 139}));
     EXPECT_TRUE(dialog.isNewUser);
@@ -169,12 +169,12 @@ TEST_F(LoginDialogTest, NewAccountNeedsFourCharactersTypedTwice)
 
     LoginDialog::SetNextAnswer(QStringLiteral("Neu"), QStringLiteral("abcd"), QStringLiteral("abce"));
     LoginDialog::SetNextAnswer(QStringLiteral("Neu"), QStringLiteral("abcd"), QStringLiteral("abcd"));
-    LoginDialog again(m_loginMessages);
+    LoginDialog again(Profile(), m_loginMessages);
     EXPECT_EQ(again.exec(), QDialog::Accepted);
     EXPECT_EQ(again.ShownMessages(), (Messages{139}));
     EXPECT_TRUE(again.isNewUser);
 
-    UserProfile& profile = UserProfile::Instance();
+    UserProfile& profile = Profile();
     EXPECT_EQ(profile.Name(), "Neu");
     EXPECT_TRUE(profile.KeyboardId().empty());
     EXPECT_EQ(profile.SettingsLine(), AppSettings().ToLine());
@@ -185,7 +185,7 @@ TEST_F(LoginDialogTest, NewAccountNeedsFourCharactersTypedTwice)
 
     // The account exists now; its hashed password logs in.
     LoginDialog::SetNextAnswer(QStringLiteral("Neu"), QStringLiteral("abcd"), {});
-    LoginDialog existing(m_loginMessages);
+    LoginDialog existing(Profile(), m_loginMessages);
     EXPECT_EQ(existing.exec(), QDialog::Accepted);
     EXPECT_FALSE(existing.isNewUser);
     EXPECT_TRUE(existing.ShownMessages().empty());
@@ -222,13 +222,13 @@ TEST_F(LoginDialogTest, AnUnreadableUserFileMakesANewAccount)
         const std::string damaged = ReadBytes(data);
         const std::string details = ReadBytes(Users() + "Anna.dit");
         // A change still unsaved from before must not be written over the file either.
-        UserProfile::Instance().SetSettingsLine("!1:");
+        Profile().SetSettingsLine("!1:");
 
         // A new account's answers, twice: the second try keeps no second copy.
         for (int i = 0; i < 2; ++i)
             LoginDialog::SetNextAnswer(QStringLiteral("Anna"), QStringLiteral("abcd"),
                                        QStringLiteral("abcd"));
-        LoginDialog dialog(m_loginMessages);
+        LoginDialog dialog(Profile(), m_loginMessages);
         EXPECT_EQ(dialog.exec(), QDialog::Rejected); // still open when the answers ran out
         EXPECT_EQ(dialog.ShownMessages(), (Messages{506, 506}));
         EXPECT_EQ(
@@ -241,7 +241,7 @@ TEST_F(LoginDialogTest, AnUnreadableUserFileMakesANewAccount)
         EXPECT_EQ(ReadBytes(Users() + "Anna.dit.damaged"), details);
         EXPECT_FALSE(std::filesystem::exists(data + ".damaged.1"));
 
-        UserProfile& profile = UserProfile::Instance();
+        UserProfile& profile = Profile();
         EXPECT_EQ(profile.UserNames(), std::vector<std::string>{"Anna"});
         EXPECT_FALSE(profile.IsDirty());
         ASSERT_TRUE(profile.SaveUser(Users() + "Anna", false));
@@ -251,7 +251,7 @@ TEST_F(LoginDialogTest, AnUnreadableUserFileMakesANewAccount)
     // A copy kept before under that name stays as it is; the new one gets a number.
     std::ofstream(data + ".damaged", std::ios::binary | std::ios::trunc) << "older";
     LoginDialog::SetNextAnswer(QStringLiteral("Anna"), QStringLiteral("abcd"), {});
-    LoginDialog again(m_loginMessages);
+    LoginDialog again(Profile(), m_loginMessages);
     again.exec();
     EXPECT_EQ(ReadBytes(data + ".damaged"), "older");
     EXPECT_EQ(ReadBytes(data + ".damaged.1"), ReadBytes(data));
@@ -264,34 +264,34 @@ TEST_F(LoginDialogTest, NamesKeepOnlyPlainLettersDigitsAndBlanksAndNeedTwoCharac
     LoginDialog::SetNextAnswer(QStringLiteral("../x"), QStringLiteral("geheim"), {});
     LoginDialog::SetNextAnswer(QStringLiteral("J"), QStringLiteral("geheim"), {});
     LoginDialog::SetNextAnswer(QStringLiteral("äö"), QStringLiteral("geheim"), {});
-    LoginDialog dialog(m_loginMessages);
+    LoginDialog dialog(Profile(), m_loginMessages);
     EXPECT_EQ(dialog.exec(), QDialog::Rejected);
     EXPECT_EQ(dialog.ShownMessages(), (Messages{507, 507, 141, 507}));
     EXPECT_TRUE(Edit(dialog, LoginDialog::kNameId)->text().isEmpty());
-    EXPECT_TRUE(UserProfile::Instance().Name().empty()); // no user was looked up
+    EXPECT_TRUE(Profile().Name().empty()); // no user was looked up
 
     // A clean name goes on to the password check.
     LoginDialog::SetNextAnswer(QStringLiteral("Jö rg"), QStringLiteral("falsch"), {});
     LoginDialog::SetNextAnswer(QStringLiteral("Jrg"), QStringLiteral("falsch"), {});
-    LoginDialog again(m_loginMessages);
+    LoginDialog again(Profile(), m_loginMessages);
     EXPECT_EQ(again.exec(), QDialog::Rejected);
     EXPECT_EQ(again.ShownMessages(), (Messages{507, 113}));
-    EXPECT_EQ(UserProfile::Instance().Name(), "Jrg");
+    EXPECT_EQ(Profile().Name(), "Jrg");
 }
 
 TEST_F(LoginDialogTest, NameAndPasswordTakeTenCharactersTheConfirmationMore)
 {
     LoginDialog::SetNextAnswer(QStringLiteral("Abcdefghijklmno"), QStringLiteral("1234567890123"),
                                QStringLiteral("1234567890123"));
-    LoginDialog dialog(m_loginMessages);
+    LoginDialog dialog(Profile(), m_loginMessages);
     EXPECT_EQ(dialog.exec(), QDialog::Rejected);
     EXPECT_EQ(Edit(dialog, LoginDialog::kNameId)->text(), QStringLiteral("Abcdefghij"));
     EXPECT_EQ(Edit(dialog, LoginDialog::kPasswordId)->text(), QStringLiteral("1234567890"));
     // Thirteen characters never match a password of ten.
     EXPECT_EQ(dialog.ShownMessages(), (Messages{139}));
-    EXPECT_EQ(UserProfile::Instance().Name(), "Abcdefghij");
+    EXPECT_EQ(Profile().Name(), "Abcdefghij");
 
-    LoginDialog typed(m_loginMessages);
+    LoginDialog typed(Profile(), m_loginMessages);
     RunModal(typed, [&] {
         QLineEdit* name = Edit(typed, LoginDialog::kNameId);
         name->setFocus();
@@ -303,7 +303,7 @@ TEST_F(LoginDialogTest, NameAndPasswordTakeTenCharactersTheConfirmationMore)
 
 TEST_F(LoginDialogTest, LeavingTheNameFieldCleansItWithAMessage)
 {
-    LoginDialog dialog(m_loginMessages);
+    LoginDialog dialog(Profile(), m_loginMessages);
     MessageBoxAnswerer answerer;
     RunModal(dialog, [&] {
         QLineEdit* name = Edit(dialog, LoginDialog::kNameId);
@@ -323,7 +323,7 @@ TEST_F(LoginDialogTest, LeavingTheNameFieldCleansItWithAMessage)
 TEST_F(LoginDialogTest, ChoosingAListedUserLeavesNewUserMode)
 {
     WritePlainUser("Anna", "geheim");
-    LoginDialog dialog(m_loginMessages);
+    LoginDialog dialog(Profile(), m_loginMessages);
     const int result = RunModal(dialog, [&] {
         Edit(dialog, LoginDialog::kNameId)->setText(QStringLiteral("Neu"));
         Edit(dialog, LoginDialog::kPasswordId)->setText(QStringLiteral("abcd"));
@@ -353,7 +353,7 @@ TEST_F(LoginDialogTest, ChoosingAListedUserLeavesNewUserMode)
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_FALSE(dialog.isNewUser);
     EXPECT_EQ(dialog.ShownMessages(), (Messages{139}));
-    EXPECT_EQ(UserProfile::Instance().Name(), "Anna");
+    EXPECT_EQ(Profile().Name(), "Anna");
 }
 
 TEST_F(LoginDialogTest, DisketteUsersAreListedAndCopiedAtLogin)
@@ -364,7 +364,7 @@ TEST_F(LoginDialogTest, DisketteUsersAreListedAndCopiedAtLogin)
     WritePlainUser("Anna", "geheim");
     WritePlainUser("Dora", "dora1", diskette);
 
-    LoginDialog dialog(m_loginMessages);
+    LoginDialog dialog(Profile(), m_loginMessages);
     MessageBoxAnswerer answerer;
     const int result = RunModal(dialog, [&] {
         Edit(dialog, LoginDialog::kNameId)->setText(QStringLiteral("Neu"));
@@ -387,7 +387,7 @@ TEST_F(LoginDialogTest, DisketteUsersAreListedAndCopiedAtLogin)
     EXPECT_EQ(dialog.ShownMessages(), (Messages{139, 1056}));
     EXPECT_EQ(answerer.texts,
               QStringList{QStringLiteral("Legen Sie eine Diskette ein und klicken Sie auf OK.")});
-    EXPECT_TRUE(UserProfile::Instance().FromDiskette());
+    EXPECT_TRUE(Profile().FromDiskette());
     EXPECT_TRUE(std::filesystem::exists(Users() + "Dora.dat"));
 }
 
@@ -407,7 +407,7 @@ TEST_F(LoginDialogTest, TheDisketteFilesReplaceTheLocalOnesOnlyAfterTheRightPass
     const std::string localData = bytes(Users() + "Dora.dat");
     const std::string localDetails = bytes(Users() + "Dora.dit");
 
-    LoginDialog dialog(m_loginMessages);
+    LoginDialog dialog(Profile(), m_loginMessages);
     MessageBoxAnswerer answerer;
     const int result = RunModal(dialog, [&] {
         Click(dialog, LoginDialog::kDisketteId);
@@ -418,7 +418,7 @@ TEST_F(LoginDialogTest, TheDisketteFilesReplaceTheLocalOnesOnlyAfterTheRightPass
         Click(dialog, LoginDialog::kContinueId);
         EXPECT_EQ(bytes(Users() + "Dora.dat"), localData);
         EXPECT_EQ(bytes(Users() + "Dora.dit"), localDetails);
-        EXPECT_FALSE(UserProfile::Instance().FromDiskette());
+        EXPECT_FALSE(Profile().FromDiskette());
 
         Edit(dialog, LoginDialog::kPasswordId)->setText(QStringLiteral("dora1"));
         Click(dialog, LoginDialog::kContinueId);
@@ -427,8 +427,8 @@ TEST_F(LoginDialogTest, TheDisketteFilesReplaceTheLocalOnesOnlyAfterTheRightPass
     EXPECT_EQ(dialog.ShownMessages(), (Messages{1056, 113}));
     EXPECT_EQ(bytes(Users() + "Dora.dat"), bytes(diskette + "Dora.dat"));
     EXPECT_EQ(bytes(Users() + "Dora.dit"), bytes(diskette + "Dora.dit"));
-    EXPECT_EQ(UserProfile::Instance().KeyboardId(), "00000409");
-    EXPECT_TRUE(UserProfile::Instance().FromDiskette());
+    EXPECT_EQ(Profile().KeyboardId(), "00000409");
+    EXPECT_TRUE(Profile().FromDiskette());
 }
 
 TEST_F(LoginDialogTest, ALoginThatCannotTakeOverTheDisketteFilesSaysSoAndStaysOpen)
@@ -439,7 +439,7 @@ TEST_F(LoginDialogTest, ALoginThatCannotTakeOverTheDisketteFilesSaysSoAndStaysOp
     WritePlainUser("Dora", "dora1", diskette);
     std::filesystem::create_directory(Users() + "Dora.dat"); // no file can go there
 
-    LoginDialog dialog(m_loginMessages);
+    LoginDialog dialog(Profile(), m_loginMessages);
     MessageBoxAnswerer answerer;
     RunModal(dialog, [&] {
         Click(dialog, LoginDialog::kDisketteId);
@@ -460,7 +460,7 @@ TEST_F(LoginDialogTest, ALocalUserMissingFromTheDisketteLogsInLocallyInsteadOfBe
     WritePlainUser("Dora", "dora1", diskette);
     WritePlainUser("Anna", "geheim");
 
-    LoginDialog dialog(m_loginMessages);
+    LoginDialog dialog(Profile(), m_loginMessages);
     MessageBoxAnswerer answerer;
     const int result = RunModal(dialog, [&] {
         Click(dialog, LoginDialog::kDisketteId);
@@ -471,8 +471,8 @@ TEST_F(LoginDialogTest, ALocalUserMissingFromTheDisketteLogsInLocallyInsteadOfBe
     });
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_FALSE(dialog.isNewUser);
-    EXPECT_EQ(UserProfile::Instance().Name(), "Anna");
-    EXPECT_FALSE(UserProfile::Instance().FromDiskette());
+    EXPECT_EQ(Profile().Name(), "Anna");
+    EXPECT_FALSE(Profile().FromDiskette());
     EXPECT_FALSE(std::filesystem::exists(diskette + "Anna.dat"));
 }
 
@@ -480,7 +480,7 @@ TEST_F(LoginDialogTest, AnEmptyDisketteLeavesTheLocalUsers)
 {
     ::setenv("TIPPWERK_DISKETTE", (m_root + "empty/").c_str(), 1);
     WritePlainUser("Anna", "geheim");
-    LoginDialog dialog(m_loginMessages);
+    LoginDialog dialog(Profile(), m_loginMessages);
     MessageBoxAnswerer answerer;
     RunModal(dialog, [&] {
         Click(dialog, LoginDialog::kDisketteId);
@@ -499,7 +499,7 @@ TEST_F(LoginDialogTest, TheInstalledLoginPictureIsShown)
     std::filesystem::copy_file(std::string(TIPPWERK_SOURCE_DIR) + "/data/pictures/Login.jpg",
                                m_root + "pictures/Login.jpg");
     LoginDialog::SetNextAnswer({}, {}, {}, false);
-    LoginDialog dialog(m_loginMessages);
+    LoginDialog dialog(Profile(), m_loginMessages);
     dialog.exec();
     const QPixmap picture = qobject_cast<QLabel*>(dialog.Control(LoginDialog::kPictureId))->pixmap();
     EXPECT_FALSE(picture.isNull());

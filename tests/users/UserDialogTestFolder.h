@@ -13,15 +13,16 @@
 
 #include <chrono>
 #include <filesystem>
+#include <memory>
 
-// A program folder of its own and a fresh process-wide profile for every dialog test.
+// A program folder of its own and a fresh profile for every dialog test.
 class UserDialogTestFolder : public UserTestFolder
 {
 protected:
     void SetUp() override
     {
         UserTestFolder::SetUp();
-        UserProfile::ResetInstance();
+        m_profile = std::make_unique<UserProfile>();
     }
 
     void TearDown() override
@@ -29,9 +30,12 @@ protected:
         LoginDialog::ClearNextAnswers();
         UserInfoDialog::ClearNextAnswer();
         InformationBox::ClearNextAnswer();
-        UserProfile::ResetInstance();
+        // Gone before its folder: a changed user saves itself on the way out.
+        m_profile.reset();
         UserTestFolder::TearDown();
     }
+
+    UserProfile& Profile() { return *m_profile; }
 
     // A user of an older installation: the password stands in the file as typed.
     void WritePlainUser(const std::string& name, const std::string& password, const std::string& folder = {})
@@ -46,6 +50,8 @@ protected:
         const auto hourAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
         std::filesystem::last_write_time(path, hourAgo + std::chrono::seconds(seconds));
     }
+
+    std::unique_ptr<UserProfile> m_profile;
 };
 
 // Answers every plain message box that opens while it lives with OK, noting its texts.

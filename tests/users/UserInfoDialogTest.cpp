@@ -21,7 +21,7 @@ protected:
         WriteLines(Users() + "Anna.dat", {"Anna", "geheim", "00000407", "_a", ""});
         WriteLines(Users() + "Anna.dit",
                    {"Anna", "Berg", "1.2.1990", "anna@example.org", "Brno", "Czech Republic"});
-        UserProfile& profile = UserProfile::Instance();
+        UserProfile& profile = Profile();
         profile.ScanUsers(Users() + "*.dat");
         ASSERT_TRUE(profile.LoadUser("Anna", false));
     }
@@ -49,7 +49,7 @@ TEST_F(UserInfoDialogTest, ShowsTheDetailsAndZurueckChangesNothing)
 {
     UserInfoDialog::SetNextAnswer(false, {{UserInfoDialog::kFirstNameId, QStringLiteral("Berta")},
                                           {UserInfoDialog::kCountryId, QStringLiteral("France")}});
-    UserInfoDialog dialog;
+    UserInfoDialog dialog(Profile());
     EXPECT_EQ(dialog.exec(), QDialog::Rejected);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Information"));
     EXPECT_EQ(Edit(dialog, UserInfoDialog::kNicknameId)->text(), QStringLiteral("Anna"));
@@ -62,7 +62,7 @@ TEST_F(UserInfoDialogTest, ShowsTheDetailsAndZurueckChangesNothing)
               QStringLiteral("&Zurück"));
     EXPECT_EQ(dialog.Control(UserInfoDialog::kCountryId)->font(), DialogFont::Font());
 
-    const UserProfile& profile = UserProfile::Instance();
+    const UserProfile& profile = Profile();
     EXPECT_EQ(profile.firstName, "Anna");
     EXPECT_EQ(profile.country, "Czech Republic");
     EXPECT_FALSE(profile.IsDirty());
@@ -79,10 +79,10 @@ TEST_F(UserInfoDialogTest, OkStoresTheFieldsWithinTheirLimits)
     texts[UserInfoDialog::kCountryId] = QStringLiteral("france");
     texts[UserInfoDialog::kNicknameId] = QStringLiteral("Berta"); // read-only: ignored
     UserInfoDialog::SetNextAnswer(true, texts);
-    UserInfoDialog dialog;
+    UserInfoDialog dialog(Profile());
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
 
-    const UserProfile& profile = UserProfile::Instance();
+    const UserProfile& profile = Profile();
     EXPECT_EQ(profile.Name(), "Anna");
     EXPECT_EQ(profile.firstName, std::string(30, 'x'));
     EXPECT_EQ(profile.lastName, std::string(30, 'x'));
@@ -92,7 +92,7 @@ TEST_F(UserInfoDialogTest, OkStoresTheFieldsWithinTheirLimits)
     EXPECT_EQ(profile.country, "France");
     EXPECT_TRUE(profile.IsDirty());
 
-    UserInfoDialog typed;
+    UserInfoDialog typed(Profile());
     RunModal(typed, [&] {
         QLineEdit* city = Edit(typed, UserInfoDialog::kCityId);
         city->clear();
@@ -116,37 +116,37 @@ TEST_F(UserInfoDialogTest, CountryListIsSortedWithGermanyForUsersWithoutOne)
     for (qsizetype i = 1; i < names.size(); ++i)
         EXPECT_LE(collator.compare(names[i - 1], names[i]), 0) << names[i - 1].toStdString();
 
-    UserProfile::Instance().country.clear();
+    Profile().country.clear();
     UserInfoDialog::SetNextAnswer(true);
-    UserInfoDialog dialog;
+    UserInfoDialog dialog(Profile());
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
     EXPECT_EQ(Countries(dialog), names);
     EXPECT_EQ(Country(dialog)->currentText(), QStringLiteral("Germany"));
-    EXPECT_EQ(UserProfile::Instance().country, "Germany");
+    EXPECT_EQ(Profile().country, "Germany");
 }
 
 TEST_F(UserInfoDialogTest, StoredCountriesAreFoundByTheirBeginningOrKept)
 {
     // Another system's spelling is kept as an entry of its own.
     UserInfoDialog::SetNextAnswer(true);
-    UserInfoDialog kept;
+    UserInfoDialog kept(Profile());
     EXPECT_EQ(kept.exec(), QDialog::Accepted);
     EXPECT_EQ(Country(kept)->currentText(), QStringLiteral("Czech Republic"));
     EXPECT_EQ(Country(kept)->count(), UserInfoDialog::CountryNames().size() + 1);
-    EXPECT_EQ(UserProfile::Instance().country, "Czech Republic");
+    EXPECT_EQ(Profile().country, "Czech Republic");
 
     // Case does not matter, and the search starts at the second entry.
-    UserProfile& profile = UserProfile::Instance();
+    UserProfile& profile = Profile();
     profile.country = "ger";
     UserInfoDialog::SetNextAnswer(false);
-    UserInfoDialog prefix;
+    UserInfoDialog prefix(Profile());
     prefix.exec();
     EXPECT_EQ(Country(prefix)->currentText(), QStringLiteral("Germany"));
 
     const QString first = UserInfoDialog::CountryNames().front();
     profile.country = first.left(1).toStdString();
     UserInfoDialog::SetNextAnswer(false);
-    UserInfoDialog wrapped;
+    UserInfoDialog wrapped(Profile());
     wrapped.exec();
     EXPECT_NE(Country(wrapped)->currentIndex(), 0);
     EXPECT_TRUE(Country(wrapped)->currentText().startsWith(first.left(1)));

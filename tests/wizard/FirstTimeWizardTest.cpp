@@ -52,7 +52,7 @@ protected:
         WizardTestFolder::SetUp();
         CFirstTimeWizard::ClearNextAnswer();
         // A new account: no keyboard and no lesson set yet.
-        UserProfile::Instance().LoadUser("Anna", false);
+        Profile().LoadUser("Anna", false);
         WriteListFiles();
         for (const char* name : {"00000407", "00000409", "0000040C", "NUM"})
             WriteKeyboardFile(name);
@@ -97,7 +97,7 @@ protected:
             m_asked.push_back(name);
             return name == "00000407";
         };
-        return std::make_unique<CFirstTimeWizard>(isAvailable, startAtTestPage);
+        return std::make_unique<CFirstTimeWizard>(Profile(), Catalog(), isAvailable, startAtTestPage);
     }
 
     static bool Open(const CFirstTimeWizard& wizard, QWizard::WizardButton which)
@@ -168,12 +168,12 @@ TEST_F(FirstTimeWizardTest, CourseListFollowsTheKeyboardAndNextHandsTheCourseToT
     // The Austrian entry is the same keyboard: the same courses.
     page->KeyboardBox()->setCurrentIndex(1);
     page->SeriesBox()->setCurrentIndex(0);
-    EXPECT_EQ(UserProfile::Instance().KeyboardId(), "");
+    EXPECT_EQ(Profile().KeyboardId(), "");
     Click(*wizard, QWizard::NextButton);
     EXPECT_EQ(wizard->currentId(), CFirstTimeWizard::kStartPage);
-    EXPECT_EQ(UserProfile::Instance().KeyboardId(), "00000407");
-    EXPECT_EQ(UserProfile::Instance().LessonSet(), "_a");
-    EXPECT_FALSE(UserProfile::Instance().IsDirty());
+    EXPECT_EQ(Profile().KeyboardId(), "00000407");
+    EXPECT_EQ(Profile().LessonSet(), "_a");
+    EXPECT_FALSE(Profile().IsDirty());
 }
 
 TEST_F(FirstTimeWizardTest, ButtonsFollowThePagesAndTheirCheckBoxes)
@@ -280,8 +280,8 @@ TEST_F(FirstTimeWizardTest, TestPageListsTheTestLessonsOfTheCourseChosenLast)
 
 TEST_F(FirstTimeWizardTest, OpensOnTheTestPageAfterAFailedTestAndBackReachesTheEarlierPages)
 {
-    UserProfile::Instance().SetKeyboardId("NUM");
-    UserProfile::Instance().SetLessonSet("_a");
+    Profile().SetKeyboardId("NUM");
+    Profile().SetLessonSet("_a");
     auto wizard = MakeWizard(true);
     wizard->show();
     ASSERT_EQ(wizard->currentId(), CFirstTimeWizard::kTestPage);
@@ -303,9 +303,9 @@ TEST_F(FirstTimeWizardTest, OpensOnTheTestPageAfterAFailedTestAndBackReachesTheE
     EXPECT_TRUE(wizard->KeyboardPage()->IsInitialised());
     EXPECT_FALSE(m_asked.empty());
     // Only Next from the keyboard page changes the profile.
-    EXPECT_EQ(UserProfile::Instance().KeyboardId(), "NUM");
+    EXPECT_EQ(Profile().KeyboardId(), "NUM");
     OnToTestPage(*wizard);
-    EXPECT_EQ(UserProfile::Instance().KeyboardId(), "00000407");
+    EXPECT_EQ(Profile().KeyboardId(), "00000407");
     EXPECT_EQ(wizard->TestPage()->LessonList()->topLevelItemCount(), 2);
 }
 
@@ -340,8 +340,8 @@ TEST_F(FirstTimeWizardTest, ScriptedAnswersRunThePagesAndReportFinishAndTheChose
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        UserProfile::Instance().SetKeyboardId("NUM");
-        UserProfile::Instance().SetLessonSet("_a");
+        Profile().SetKeyboardId("NUM");
+        Profile().SetLessonSet("_a");
         auto wizard = MakeWizard(c.startAtTestPage);
         wizard->chosenLesson = 9;
         CFirstTimeWizard::SetNextAnswer(c.answer);
@@ -350,8 +350,8 @@ TEST_F(FirstTimeWizardTest, ScriptedAnswersRunThePagesAndReportFinishAndTheChose
         EXPECT_FALSE(wizard->isVisible());
         EXPECT_EQ(result.finished, c.finished);
         EXPECT_EQ(result.chosenLesson, c.chosenLesson);
-        EXPECT_EQ(UserProfile::Instance().KeyboardId(), c.keyboardId);
-        EXPECT_EQ(UserProfile::Instance().LessonSet(), c.lessonSet);
+        EXPECT_EQ(Profile().KeyboardId(), c.keyboardId);
+        EXPECT_EQ(Profile().LessonSet(), c.lessonSet);
         EXPECT_TRUE(wizard->Messages().isEmpty());
     }
 }
@@ -371,7 +371,7 @@ TEST_F(FirstTimeWizardTest, MissingListFileShowsTheLoadFailureAndKeepsNextDisabl
         EXPECT_EQ(wizard->KeyboardPage()->SeriesBox()->count(), 0);
         EXPECT_FALSE(wizard->button(QWizard::NextButton)->isEnabled());
         EXPECT_TRUE(m_asked.empty());
-        EXPECT_EQ(UserProfile::Instance().KeyboardId(), "");
+        EXPECT_EQ(Profile().KeyboardId(), "");
         WriteListFiles();
     }
 }
@@ -379,7 +379,8 @@ TEST_F(FirstTimeWizardTest, MissingListFileShowsTheLoadFailureAndKeepsNextDisabl
 TEST_F(FirstTimeWizardTest, WithoutAUsableKeyboardItSaysSoAndCanOnlyBeCancelled)
 {
     std::filesystem::remove(m_root + "config/NUM.kdd");
-    auto wizard = std::make_unique<CFirstTimeWizard>([](const std::string&) { return false; }, false);
+    auto wizard = std::make_unique<CFirstTimeWizard>(
+        Profile(), Catalog(), [](const std::string&) { return false; }, false);
     CFirstTimeWizard::SetNextAnswer({});
     const ExerciseHost::WizardResult result = wizard->Run();
     EXPECT_EQ(wizard->Messages(), QStringList{QString::fromStdString(StringTable::Utf8(501))});
@@ -441,5 +442,5 @@ TEST_F(FirstTimeWizardTest, ShownWizardIsDrivenByItsButtons)
         });
     EXPECT_TRUE(result.finished);
     EXPECT_EQ(result.chosenLesson, 2);
-    EXPECT_EQ(UserProfile::Instance().LessonSet(), "_b");
+    EXPECT_EQ(Profile().LessonSet(), "_b");
 }

@@ -88,7 +88,6 @@ protected:
     {
         LessonEndDialog::ClearNextAnswer();
         StatisticsFileSaver::SetChooserForTesting({}); // forgets the last folder too
-        ExerciseRecord::ResetForTesting();
         std::string pattern = (std::filesystem::temp_directory_path() / "tippwerk-lessonend-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         m_folder = pattern;
@@ -97,7 +96,6 @@ protected:
     void TearDown() override
     {
         LessonEndDialog::ClearNextAnswer();
-        ExerciseRecord::ResetForTesting();
         std::error_code ec;
         std::filesystem::remove_all(m_folder, ec);
     }
@@ -116,6 +114,7 @@ protected:
     QString InFolder(const char* name) const { return QString::fromStdString((m_folder / name).string()); }
 
     std::filesystem::path m_folder;
+    ExerciseRecord m_record;
 };
 
 } // namespace
@@ -156,7 +155,7 @@ TEST_F(LessonEndDialogTest, EachVariantShowsItsLinesAndButtons)
     for (const Variant& variant : variants) {
         SCOPED_TRACE(testing::Message()
                      << "passed " << variant.passed << ", lesson " << variant.lessonNumber);
-        LessonEndDialog dialog("Anna", variant.passed, variant.lessonNumber);
+        LessonEndDialog dialog(m_record, "Anna", variant.passed, variant.lessonNumber);
         EXPECT_EQ(dialog.windowTitle(), Q("Ende der Lektion"));
         EXPECT_EQ(Line(dialog, LessonEndDialog::kFirstLineId), Q(variant.firstLine));
         EXPECT_EQ(Line(dialog, LessonEndDialog::kSecondLineId), Q(variant.secondLine));
@@ -204,7 +203,7 @@ TEST_F(LessonEndDialogTest, ButtonsAndKeysEndItAsTheEngineExpects)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        LessonEndDialog dialog("Anna", c.passed, c.lessonNumber);
+        LessonEndDialog dialog(m_record, "Anna", c.passed, c.lessonNumber);
         EXPECT_EQ(Run(dialog, [&] { c.act(dialog); }), c.expected);
         EXPECT_EQ(dialog.result(), c.expected.nextLesson ? QDialog::Accepted : QDialog::Rejected);
         EXPECT_EQ(dialog.endRequested, c.expected.endRequested);
@@ -213,7 +212,7 @@ TEST_F(LessonEndDialogTest, ButtonsAndKeysEndItAsTheEngineExpects)
 
 TEST_F(LessonEndDialogTest, ScriptedAnswerPressesItsButtonOnceWithoutShowing)
 {
-    LessonEndDialog passed("Anna", true, 2);
+    LessonEndDialog passed(m_record, "Anna", true, 2);
     LessonEndDialog::SetNextAnswer(LessonEndDialog::kEndId);
     EXPECT_EQ(passed.Run(), kEnd);
     EXPECT_FALSE(passed.isVisible());
@@ -228,24 +227,24 @@ TEST_F(LessonEndDialogTest, ScriptedAnswerPressesItsButtonOnceWithoutShowing)
     EXPECT_EQ(passed.Run(), kSame);
 
     // A hidden "Nächste Lektion" cannot be pressed.
-    LessonEndDialog failed("Anna", false, 2);
+    LessonEndDialog failed(m_record, "Anna", false, 2);
     LessonEndDialog::SetNextAnswer(LessonEndDialog::kNextLessonId);
     EXPECT_EQ(failed.Run(), kSame);
     EXPECT_EQ(failed.result(), QDialog::Rejected);
-    LessonEndDialog freeText("Anna", true, -1);
+    LessonEndDialog freeText(m_record, "Anna", true, -1);
     LessonEndDialog::SetNextAnswer(LessonEndDialog::kNextLessonId);
     EXPECT_EQ(freeText.Run(), kSame);
 }
 
 TEST_F(LessonEndDialogTest, ResultsButtonOpensTheInjectedResultsAndStaysOpen)
 {
-    LessonEndDialog without("Anna", true, 1);
+    LessonEndDialog without(m_record, "Anna", true, 1);
     EXPECT_FALSE(Button(without, LessonEndDialog::kResultsId)->isEnabled());
 
     const std::string user = TextCodec::FromUtf8("Jiří");
     std::vector<std::string> shownFor;
     QWidget* shownOver = nullptr;
-    LessonEndDialog dialog(user, false, 1, [&](const std::string& name, QWidget* parent) {
+    LessonEndDialog dialog(m_record, user, false, 1, [&](const std::string& name, QWidget* parent) {
         shownFor.push_back(name);
         shownOver = parent;
     });
@@ -265,7 +264,7 @@ TEST_F(LessonEndDialogTest, ResultsButtonOpensTheInjectedResultsAndStaysOpen)
 
 TEST_F(LessonEndDialogTest, SaveWritesALoadableStatisticsFileAndStaysOpen)
 {
-    ExerciseRecord& record = ExerciseRecord::Instance();
+    ExerciseRecord& record = m_record;
     record.BeginExercise(4, TextCodec::FromUtf8("Jiří"), 2.5, 120, TextCodec::FromUtf8("Groß und klein"), 42,
                          1700000000);
     record.AddKeystroke('a', 'a', 250);
@@ -276,7 +275,7 @@ TEST_F(LessonEndDialogTest, SaveWritesALoadableStatisticsFileAndStaysOpen)
     std::map<QString, QString> asked;
     QStringList initialNames;
     QWidget* askedOver = nullptr;
-    LessonEndDialog dialog("Anna", true, 5);
+    LessonEndDialog dialog(m_record, "Anna", true, 5);
     dialog.SetSaveFileChooser([&](QWidget* parent, const QString& initialName, const QString& filter) {
         askedOver = parent;
         initialNames << initialName;
@@ -332,9 +331,9 @@ TEST_F(LessonEndDialogTest, SaveWritesALoadableStatisticsFileAndStaysOpen)
 
 TEST_F(LessonEndDialogTest, FailedSaveSaysSoAndKeepsTheDialogOpen)
 {
-    ExerciseRecord::Instance().AddKeystroke('a', 'a', 250);
+    m_record.AddKeystroke('a', 'a', 250);
     const QString path = InFolder("fehlt/lektion.stat");
-    LessonEndDialog dialog("Anna", false, 3);
+    LessonEndDialog dialog(m_record, "Anna", false, 3);
     dialog.SetSaveFileChooser([&](QWidget*, const QString&, const QString&) { return path; });
 
     QString caption;
@@ -364,7 +363,7 @@ TEST_F(LessonEndDialogTest, ThePresetPatternSavesNothingAndEnterGoesOnAfterSavin
         SCOPED_TRACE(passed ? "passed" : "failed");
         // Enter on the preset "*.stat" hands back the pattern itself; then a real name.
         QStringList answers{{}, InFolder("lektion")};
-        LessonEndDialog dialog("Anna", passed, 4);
+        LessonEndDialog dialog(m_record, "Anna", passed, 4);
         dialog.SetSaveFileChooser([&](QWidget*, const QString& initialName, const QString&) {
             return answers.isEmpty() ? initialName : answers.takeLast();
         });

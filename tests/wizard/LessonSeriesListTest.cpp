@@ -75,7 +75,8 @@ TEST_F(WizardTestFolder, TestLessonsCarryTheLettersOfAllLessonsBeforeThem)
                                   "ßÄ:3:1e300:-2:",
                                   "Maß",
                               });
-    LessonCatalog catalog;
+    LessonCatalog& catalog = Catalog();
+    ASSERT_TRUE(catalog.ReloadLessons());
     ASSERT_EQ(catalog.LessonCount(), 4);
     const std::vector<TestLessonRow> rows = TestLessonList::Build(catalog);
     ASSERT_EQ(rows.size(), 2u);

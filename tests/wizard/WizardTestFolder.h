@@ -2,6 +2,7 @@
 
 #include "exercise/LessonCatalog.h"
 #include "exercise/LineFile.h"
+#include "exercise/TypingSession.h"
 #include "resources/ProgramPaths.h"
 #include "resources/TextCodec.h"
 #include "users/UserProfile.h"
@@ -10,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,16 +28,13 @@ protected:
         for (const char* folder : {"config", "lessons", "users"})
             std::filesystem::create_directory(m_root + folder);
         ProgramPaths::SetProgramFolderForTesting(m_root);
-        UserProfile::ResetInstance();
-        UserProfile::InstallAsCourseProvider();
-        LessonCatalog::ResetInstance();
+        m_session = std::make_unique<TypingSession>();
     }
 
     void TearDown() override
     {
-        LessonCatalog::ResetInstance();
-        LessonCatalog::SetCourseProvider({});
-        UserProfile::ResetInstance();
+        // Gone before its folder: a changed user saves itself on the way out.
+        m_session.reset();
         ProgramPaths::SetProgramFolderForTesting({});
         std::error_code ec;
         std::filesystem::remove_all(m_root, ec);
@@ -64,6 +63,11 @@ protected:
     }
 
     std::string m_root;
+
+    UserProfile& Profile() { return m_session->profile; }
+    LessonCatalog& Catalog() { return m_session->catalog; }
+
+    std::unique_ptr<TypingSession> m_session;
 };
 
 // Test texts are UTF-8; the logic works in Windows-1250.

@@ -153,8 +153,8 @@ int Text(const std::string& path, const std::string& source)
 
 int Lessons(const std::string& keyboard, const std::string& set, bool withLines)
 {
-    LessonCatalog::SetCourseProvider([&] { return LessonCatalog::Course{keyboard, set}; });
-    LessonCatalog catalog;
+    TypeableCharacters typeable;
+    LessonCatalog catalog(typeable, [&] { return LessonCatalog::Course{keyboard, set}; });
     const std::string path = ProgramFilePath("lessons", keyboard + set + ".ddd");
     if (catalog.LessonCount() == 0)
         return Fail(path, "is missing, damaged or not the course " + keyboard + set);
@@ -179,7 +179,7 @@ public:
     bool Edit(LimitValues&) override { return true; }
 };
 
-// Loads keyboard `id` into `map`, which also sets TypeableCharacters. The program
+// Loads keyboard `id` into `map`, which also sets its typeable characters. The program
 // itself carries on with a partly loaded keyboard; an author wants to hear about it.
 bool LoadKeyboard(CharacterMap& map, const std::string& id)
 {
@@ -201,10 +201,11 @@ bool LoadKeyboard(CharacterMap& map, const std::string& id)
 int Keyboard(const std::string& id)
 {
     KeyboardLayout layout;
-    CharacterMap map(layout);
+    TypeableCharacters typeable;
+    CharacterMap map(layout, typeable);
     if (!LoadKeyboard(map, id))
         return 1;
-    std::cout << TextCodec::ToUtf8(TypeableCharacters::Characters()) << '\n';
+    std::cout << TextCodec::ToUtf8(typeable.Characters()) << '\n';
     for (const CharacterEntry& entry : map.Entries())
         std::cout << TextCodec::ToUtf8(std::string(1, entry.character)) << '\t' << entry.firstModifier << ' '
                   << entry.firstKey << ' ' << entry.secondModifier << ' ' << entry.secondKey << '\n';
@@ -214,12 +215,12 @@ int Keyboard(const std::string& id)
 int Import(const std::string& keyboard, const std::string& path)
 {
     KeyboardLayout layout;
-    CharacterMap map(layout);
+    TypeableCharacters typeable;
+    CharacterMap map(layout, typeable);
     if (!LoadKeyboard(map, keyboard))
         return 1;
 
-    LessonCatalog::SetCourseProvider([] { return LessonCatalog::Course{}; });
-    LessonCatalog catalog;
+    LessonCatalog catalog(typeable, [] { return LessonCatalog::Course{}; });
     AcceptDefaults prompt;
     try {
         if (!catalog.ImportText(path, prompt))
@@ -285,7 +286,8 @@ int Results(const std::string& path, std::optional<std::uint32_t> seed, const st
     if (!record.LoadStatistics(path))
         return Fail(path, StringTable::Utf8(kBadFileFormat));
     KeyboardLayout layout;
-    CharacterMap map(layout);
+    TypeableCharacters typeable;
+    CharacterMap map(layout, typeable);
     if (!LoadKeyboard(map, keyboard))
         return 1;
     RemarkTables tables;
@@ -293,7 +295,7 @@ int Results(const std::string& path, std::optional<std::uint32_t> seed, const st
         Fail(RemarkTables::InstalledPath(), "cannot be read; the remark stays empty");
     RemarkRandom random = seed ? RemarkRandom(*seed) : RemarkRandom();
 
-    const ExerciseEvaluation e = ExerciseEvaluation::Evaluate(record, TypeableCharacters::Characters());
+    const ExerciseEvaluation e = ExerciseEvaluation::Evaluate(record, typeable.Characters());
     const ValueTableTexts values = e.valueTable.Texts();
     PrintLine({"speed-limit", values.speedLimit});
     PrintLine({"speed", values.speed});

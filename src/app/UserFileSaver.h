@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class UserProfile;
 struct UserSaveResult;
 class QWidget;
 
@@ -11,9 +12,9 @@ class QWidget;
 class UserFileSaver
 {
 public:
-    // Saves UserProfile::Instance() if it changed; a failure is shown over `parent` (no
-    // parent: a box of its own). False when the user's files could not be written.
-    static bool SaveCurrentUser(QWidget* parent);
+    // Saves the profile if it changed; a failure is shown over `parent` (no parent: a box
+    // of its own). False when the user's files could not be written.
+    static bool SaveCurrentUser(UserProfile& profile, QWidget* parent);
 
     // The note for a failed save: the file and the system's reason.
     static QString FailureText(const UserSaveResult& result);

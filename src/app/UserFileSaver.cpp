@@ -1,4 +1,4 @@
-#include "users/UserFileSaver.h"
+#include "app/UserFileSaver.h"
 
 #include "app/ProgramMessage.h"
 #include "users/UserProfile.h"
@@ -13,9 +13,8 @@ const char* const kReasonText = "Grund: %1";
 
 } // namespace
 
-bool UserFileSaver::SaveCurrentUser(QWidget* parent)
+bool UserFileSaver::SaveCurrentUser(UserProfile& profile, QWidget* parent)
 {
-    UserProfile& profile = UserProfile::Instance();
     const UserSaveResult result = profile.SaveUser(UserProfile::UsersFolder() + profile.Name(), false);
     if (!result.saved && !result.repeated)
         ProgramMessage::Show(parent, FailureText(result));
