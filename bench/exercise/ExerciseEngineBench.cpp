@@ -51,21 +51,23 @@ constexpr int kKeystrokes = 10000;
 constexpr int kLineLength = 70; // 69 characters and the line end
 constexpr char kLineEnd = static_cast<char>(164);
 
-class SilentHost : public ExerciseHost
+class SilentHost : public ExerciseView, public ExerciseSounds, public ExerciseDialogs, public ExerciseWindow
 {
 public:
+    ExerciseHost Parts() { return {*this, *this, *this, *this}; }
+
     void ShowNote(const std::string&) override {}
     void ShowInformation(const std::string&, int&) override {}
     LessonEndResult RunLessonEndDialog(const std::string&, bool, int) override { return {false, true}; }
     void RunUserInfoDialog() override {}
     WizardResult RunFirstTimeWizard(bool) override { return {}; }
-    void SetViewState(int, int, int, int, const std::string&, const std::string&) override {}
-    void UpdateAfterKeystroke(int, int, int, int, const std::string&, int, int) override {}
+    void SetViewState(const ExerciseViewState&) override {}
+    void UpdateAfterKeystroke(const ExerciseViewState&, int, int) override {}
     void UpdateStatus(int, int, int) override {}
     void RedrawText() override {}
     void AnimateStatus() override {}
     void MetronomeFlash() override {}
-    void RedrawKeyboardView() override {}
+    void Invalidate() override {}
     void PlayGoodSound(int) override {}
     void PlayBadSound(int) override {}
     void MidiTick(const AppSettings&) override {}
@@ -143,7 +145,7 @@ struct Typing
     SteppedClock clock;
     TypingSession session;
     AppSettings settings;
-    ExerciseEngine engine{host, clock, session, settings, "Bench", false};
+    ExerciseEngine engine{host.Parts(), clock, session, settings, "Bench", false};
 
     // Types the whole lesson; the allocations made while typing.
     std::size_t TypeLesson(const std::string& keys)

@@ -1,6 +1,7 @@
 #include "app/CMainFrame.h"
 
 #include "app/AboutDialog.h"
+#include "app/ExitCode.h"
 #include "app/HelpWindow.h"
 #include "app/InformationBox.h"
 #include "app/InformationBoxLoginMessages.h"
@@ -51,9 +52,6 @@
 
 namespace {
 
-constexpr int kDisplayTimer = 275;
-constexpr int kMetronomeTimer = 5123;
-
 // The view draws from the application's picture slots, so another picture set shows up
 // as soon as it is loaded.
 KeyboardViewPictures ViewPictures(const PictureStore& store)
@@ -93,10 +91,10 @@ CMainFrame::CMainFrame(const std::string& userName, bool isNewUser, Services ser
     setAcceptDrops(true);
 
     m_placement = std::make_unique<WindowPlacementStore>(WindowPlacementStore::ForMainWindow(userName, this));
-    m_engine = std::make_unique<ExerciseEngine>(*this, m_services.clock, m_services.session, m_settings,
-                                                userName, isNewUser);
-
     m_view = new KeyboardView(m_services.session.typeable, this);
+    m_engine = std::make_unique<ExerciseEngine>(ExerciseHost{*m_view, m_services.sounds, *this, *this},
+                                                m_services.clock, m_services.session, m_settings, userName,
+                                                isNewUser);
     m_view->SetLineSource([&catalog = m_services.session.catalog](int lesson, int line) {
         return catalog.LessonLine(lesson, line);
     });
@@ -114,8 +112,10 @@ CMainFrame::CMainFrame(const std::string& userName, bool isNewUser, Services ser
     m_metronomeTimer.setParent(this);
     m_metronomeTimer.setObjectName(QStringLiteral("metronomeTimer"));
     m_displayTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_displayTimer, &QTimer::timeout, this, [this] { m_engine->OnTimer(kDisplayTimer); });
-    connect(&m_metronomeTimer, &QTimer::timeout, this, [this] { m_engine->OnTimer(kMetronomeTimer); });
+    connect(&m_displayTimer, &QTimer::timeout, this,
+            [this] { m_engine->OnTimer(ExerciseEngine::DisplayTimerId); });
+    connect(&m_metronomeTimer, &QTimer::timeout, this,
+            [this] { m_engine->OnTimer(ExerciseEngine::MetronomeTimerId); });
 
     setMinimumWidth(kMinimumWidth);
     m_placement->PrepareCreate();
@@ -259,7 +259,7 @@ void CMainFrame::SetFocused(bool focused)
         m_engine->OnFocusLost();
 }
 
-// ---- ExerciseHost: dialogs
+// ---- ExerciseDialogs
 
 void CMainFrame::ShowNote(const std::string& text)
 {
@@ -277,8 +277,8 @@ void CMainFrame::ShowInformation(const std::string& text, int& option)
     });
 }
 
-ExerciseHost::LessonEndResult CMainFrame::RunLessonEndDialog(const std::string& userName, bool passed,
-                                                             int lessonNumber)
+ExerciseDialogs::LessonEndResult CMainFrame::RunLessonEndDialog(const std::string& userName, bool passed,
+                                                                int lessonNumber)
 {
     return Modal([&] {
         // The result has just been recorded; keep it on disk before anything else can happen.
@@ -298,7 +298,7 @@ void CMainFrame::RunUserInfoDialog()
     });
 }
 
-ExerciseHost::WizardResult CMainFrame::RunFirstTimeWizard(bool startAtTestPage)
+ExerciseDialogs::WizardResult CMainFrame::RunFirstTimeWizard(bool startAtTestPage)
 {
     const UserProfile& profile = m_services.session.profile;
     const std::string lessonSetBefore = profile.LessonSet();
@@ -323,76 +323,21 @@ ExerciseHost::WizardResult CMainFrame::RunFirstTimeWizard(bool startAtTestPage)
     return result;
 }
 
-// ---- ExerciseHost: keyboard view
-
-void CMainFrame::SetViewState(int column, int lineCount, int lineIndex, int lessonIndex,
-                              const std::string& errorMarks, const std::string& previousErrorMarks)
-{
-    m_view->SetViewState(column, lineCount, lineIndex, lessonIndex, errorMarks, previousErrorMarks);
-}
-
-void CMainFrame::UpdateAfterKeystroke(int column, int lineCount, int lineIndex, int lessonIndex,
-                                      const std::string& errorMarks, int blinkingCursor, int cursorStyle)
-{
-    m_view->UpdateAfterKeystroke(column, lineCount, lineIndex, lessonIndex, errorMarks, blinkingCursor,
-                                 cursorStyle);
-}
-
-void CMainFrame::UpdateStatus(int elapsedSeconds, int speedPercent, int errorPercent)
-{
-    m_view->UpdateStatus(elapsedSeconds, speedPercent, errorPercent);
-}
-
-void CMainFrame::RedrawText()
-{
-    m_view->RedrawText();
-}
-
-void CMainFrame::AnimateStatus()
-{
-    m_view->AnimateStatus();
-}
-
-void CMainFrame::MetronomeFlash()
-{
-    m_view->MetronomeFlash();
-}
-
-void CMainFrame::RedrawKeyboardView()
-{
-    m_view->Invalidate();
-}
-
-// ---- ExerciseHost: sound, timers, menu, window
-
-void CMainFrame::PlayGoodSound(int soundType)
-{
-    m_services.sounds.PlayGoodSound(soundType);
-}
-
-void CMainFrame::PlayBadSound(int soundType)
-{
-    m_services.sounds.PlayBadSound(soundType);
-}
-
-void CMainFrame::MidiTick(const AppSettings& settings)
-{
-    m_services.sounds.MidiTick(settings);
-}
+// ---- ExerciseWindow: timers, menu, layout, focus
 
 void CMainFrame::StartTimer(int id, int periodMs)
 {
-    if (id == kDisplayTimer)
+    if (id == ExerciseEngine::DisplayTimerId)
         m_displayTimer.start(periodMs);
-    else if (id == kMetronomeTimer)
+    else if (id == ExerciseEngine::MetronomeTimerId)
         m_metronomeTimer.start(periodMs);
 }
 
 void CMainFrame::StopTimer(int id)
 {
-    if (id == kDisplayTimer)
+    if (id == ExerciseEngine::DisplayTimerId)
         m_displayTimer.stop();
-    else if (id == kMetronomeTimer)
+    else if (id == ExerciseEngine::MetronomeTimerId)
         m_metronomeTimer.stop();
 }
 
@@ -462,7 +407,7 @@ bool CMainFrame::ApplyUserKeyboard()
         ProgramMessage::ShowFromTable(this, 502);
     const std::string pictureSet = m_settings.pictureSet;
     if (!m_services.pictures.LoadPictureSetOrStandard(m_settings.pictureSet)) {
-        Q_EMIT QuitRequested(PictureStore::kMissingSetExitCode);
+        Q_EMIT QuitRequested(kExitPictureSet);
         return false;
     }
     if (m_settings.pictureSet != pictureSet) {
@@ -478,7 +423,7 @@ QRect CMainFrame::ComputeMainLayout()
 {
     const std::string pictureSet = m_settings.pictureSet;
     if (!m_services.pictures.LoadPictureSetOrStandard(m_settings.pictureSet)) {
-        Q_EMIT QuitRequested(PictureStore::kMissingSetExitCode);
+        Q_EMIT QuitRequested(kExitPictureSet);
         return geometry();
     }
     if (m_settings.pictureSet != pictureSet) {
@@ -658,7 +603,7 @@ void CMainFrame::OnSaveToDiskette()
 void CMainFrame::OnChangeUser()
 {
     m_engine->RecordProgress(false);
-    m_engine->State().running = 0;
+    m_engine->HaltExercise();
     UserProfile& profile = m_services.session.profile;
     Modal([&] { return UserFileSaver::SaveCurrentUser(m_services.session.profile, this); });
     m_placement->SavePlacement();
@@ -672,11 +617,11 @@ void CMainFrame::OnChangeUser()
         return ok;
     });
     if (!loggedIn) {
-        Q_EMIT QuitRequested(3);
+        Q_EMIT QuitRequested(kExitLoginCancelled);
         return;
     }
     m_engine->StopExercise();
-    m_engine->State().qualificationRun = isNewUser ? 1 : 0;
+    m_engine->SetQualificationRun(isNewUser);
     m_userName = profile.Name();
     m_engine->SetUserName(m_userName);
     m_placement->SetSection(m_userName);
@@ -750,7 +695,7 @@ void CMainFrame::PractiseFile(const QString& path)
     // against a text that is no longer there.
     if (m_engine->State().running && m_engine->State().lessonIndex == FREE_TEXT_LESSON) {
         m_engine->StopExercise();
-        RedrawKeyboardView();
+        m_view->Invalidate();
     }
     ShowMessageText(failure);
 }
@@ -782,7 +727,7 @@ void CMainFrame::OnDroppedFiles(const QStringList& paths)
         for (const QString& path : paths) {
             m_engine->RecordProgress(false);
             m_engine->StopExercise();
-            RedrawKeyboardView();
+            m_view->Invalidate();
             if (!m_services.session.record.LoadStatistics(QFile::encodeName(path).toStdString())) {
                 ShowMessageText(DialogText::FromTable(506));
                 return;
@@ -839,7 +784,7 @@ void CMainFrame::OnOpenResults()
     });
     // The exercise is over once the user agreed, whether or not a file follows.
     m_engine->StopExercise();
-    RedrawKeyboardView();
+    m_view->Invalidate();
     if (path.isEmpty())
         return;
     if (!m_services.session.record.LoadStatistics(QFile::encodeName(path).toStdString())) {

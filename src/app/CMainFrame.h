@@ -1,6 +1,8 @@
 #pragma once
 
-#include "exercise/ExerciseHost.h"
+#include "exercise/ExerciseDialogs.h"
+#include "exercise/ExerciseEngine.h"
+#include "exercise/ExerciseWindow.h"
 #include "settings/AppSettings.h"
 
 #include <QMainWindow>
@@ -24,9 +26,10 @@ class TypingSession;
 class WindowPlacementStore;
 
 // The main window: menu, keyboard view, and the host of the exercise engine. Keystrokes,
-// focus changes and timer ticks go to the engine; the engine's requests for dialogs,
-// drawing, sounds and timers come back through ExerciseHost.
-class CMainFrame : public QMainWindow, public ExerciseHost
+// focus changes and timer ticks go to the engine; the engine shows its dialogs and uses
+// the window's timers, focus and layout through ExerciseDialogs and ExerciseWindow, and
+// draws into the keyboard view and plays the sounds directly.
+class CMainFrame : public QMainWindow, public ExerciseDialogs, public ExerciseWindow
 {
     Q_OBJECT
 
@@ -48,7 +51,7 @@ public:
     // Menu command ids.
     enum Command
     {
-        kEndTest = 102,
+        kEndTest = ExerciseEngine::EndTestCommand,
         kChooseLesson = 32772,
         kShowResults = 32773,
         kPractiseTextFile = 32775,
@@ -97,24 +100,14 @@ public:
     // Replaces the file-open dialog of "Auswertung &öffnen" (tests); an empty chooser restores it.
     void SetStatisticsFileChooser(OpenFileChooser chooser);
 
-    // ExerciseHost
+    // ExerciseDialogs
     void ShowNote(const std::string& text) override;
     void ShowInformation(const std::string& text, int& option) override;
     LessonEndResult RunLessonEndDialog(const std::string& userName, bool passed, int lessonNumber) override;
     void RunUserInfoDialog() override;
     WizardResult RunFirstTimeWizard(bool startAtTestPage) override;
-    void SetViewState(int column, int lineCount, int lineIndex, int lessonIndex,
-                      const std::string& errorMarks, const std::string& previousErrorMarks) override;
-    void UpdateAfterKeystroke(int column, int lineCount, int lineIndex, int lessonIndex,
-                              const std::string& errorMarks, int blinkingCursor, int cursorStyle) override;
-    void UpdateStatus(int elapsedSeconds, int speedPercent, int errorPercent) override;
-    void RedrawText() override;
-    void AnimateStatus() override;
-    void MetronomeFlash() override;
-    void RedrawKeyboardView() override;
-    void PlayGoodSound(int soundType) override;
-    void PlayBadSound(int soundType) override;
-    void MidiTick(const AppSettings& settings) override;
+
+    // ExerciseWindow
     void StartTimer(int id, int periodMs) override;
     void StopTimer(int id) override;
     void EnterQualificationMenu() override;

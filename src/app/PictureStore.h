@@ -42,9 +42,6 @@ public:
     };
     static constexpr int kSetPictureCount = 11;
 
-    // The program ends with this code when neither the user's picture set nor the
-    // standard set can be loaded.
-    static constexpr int kMissingSetExitCode = 3;
     // The set every installation has; the welcome screen shows it.
     static constexpr const char* kStandardSetName = "standard";
 

@@ -1,6 +1,7 @@
 #include "app/TypingApplication.h"
 
 #include "app/CMainFrame.h"
+#include "app/ExitCode.h"
 #include "app/InformationBoxLoginMessages.h"
 #include "app/PictureStore.h"
 #include "app/ProgramIcon.h"
@@ -44,7 +45,7 @@ int TypingApplication::Run(int argc, char** argv)
     PictureStore pictures;
     if (!pictures.LoadStartPictures()) {
         PictureMessages::ShowMissingPicture(nullptr);
-        return 1;
+        return kExitStartPictures;
     }
     DialogFont::Font();
 

@@ -1,5 +1,6 @@
 #include "app/WelcomeScreen.h"
 
+#include "app/ExitCode.h"
 #include "app/PictureStore.h"
 #include "app/WelcomeSound.h"
 #include "pictures/PictureBlitter.h"
@@ -65,7 +66,7 @@ void WelcomeScreen::TimerTick()
         if (!m_pictures.LoadPictureSet(kDefaultPictureSet)) {
             m_timer->stop();
             PictureMessages::ShowMissingPicture(this);
-            m_exitCode = kMissingPicturesExitCode;
+            m_exitCode = kExitWelcomePictures;
             reject();
         }
     }

@@ -27,8 +27,6 @@ public:
     static constexpr int kBorderWidth = 1;
     // Top-left corner of the version text, in client pixels.
     static constexpr QPoint kVersionPosition{300, 325};
-    // The program ends with this code when the set "standard" cannot be loaded.
-    static constexpr int kMissingPicturesExitCode = 2;
 
     // Test seam for tests and hosts that must not wait: the timer period of screens
     // created from now on (0 runs through at once); a negative value restores 1500 ms.

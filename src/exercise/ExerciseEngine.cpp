@@ -44,7 +44,7 @@ int Percentage(double value, double limit)
 
 } // namespace
 
-ExerciseEngine::ExerciseEngine(ExerciseHost& host, ExerciseClock& clock, TypingSession& session,
+ExerciseEngine::ExerciseEngine(ExerciseHost host, ExerciseClock& clock, TypingSession& session,
                                AppSettings& settings, std::string userName, bool qualificationRun)
     : m_host(host)
     , m_clock(clock)
@@ -65,27 +65,31 @@ void ExerciseEngine::LoadCurrentLine()
     m_line = m_session.catalog.LessonLine(m_state.lessonIndex, m_state.lineIndex);
 }
 
+ExerciseViewState ExerciseEngine::ViewState() const
+{
+    return {m_state.column,      m_state.lineCount,  m_state.lineIndex,
+            m_state.lessonIndex, m_state.errorMarks, m_state.previousErrorMarks};
+}
+
 void ExerciseEngine::ShowViewState()
 {
-    m_host.SetViewState(m_state.column, m_state.lineCount, m_state.lineIndex, m_state.lessonIndex,
-                        m_state.errorMarks, m_state.previousErrorMarks);
+    m_host.view.SetViewState(ViewState());
 }
 
 void ExerciseEngine::ShowKeystrokeUpdate()
 {
-    m_host.UpdateAfterKeystroke(m_state.column, m_state.lineCount, m_state.lineIndex, m_state.lessonIndex,
-                                m_state.errorMarks, m_settings.blinkingCursor, m_settings.cursorStyle);
+    m_host.view.UpdateAfterKeystroke(ViewState(), m_settings.blinkingCursor, m_settings.cursorStyle);
 }
 
 void ExerciseEngine::ShowStatus()
 {
-    m_host.UpdateStatus(ElapsedSeconds(), SpeedPercent(), ErrorPercent());
+    m_host.view.UpdateStatus(ElapsedSeconds(), SpeedPercent(), ErrorPercent());
 }
 
 void ExerciseEngine::NoticeWithoutOption(int stringId)
 {
     int noOption = 0;
-    m_host.ShowInformation(StringTable::Text(stringId), noOption);
+    m_host.dialogs.ShowInformation(StringTable::Text(stringId), noOption);
 }
 
 bool ExerciseEngine::StartLesson(int index)
@@ -101,8 +105,8 @@ bool ExerciseEngine::StartLesson(int index)
     }
     m_state.running = 1;
     ShowViewState();
-    m_host.RecomputeLayout();
-    m_host.FocusMainWindow();
+    m_host.window.RecomputeLayout();
+    m_host.window.FocusMainWindow();
     return true;
 }
 
@@ -124,7 +128,7 @@ bool ExerciseEngine::PrepareExercise(int index)
     }
 
     const std::string title = catalog.LessonTitle(index);
-    m_host.ShowNote(StringTable::Text(NoteTitlePrefix) + " " + title);
+    m_host.dialogs.ShowNote(StringTable::Text(NoteTitlePrefix) + " " + title);
 
     m_session.record.BeginExercise(index, m_userName, m_state.errorLimit, m_state.speedLimit, title,
                                    catalog.LessonCharCount(index), m_clock.Now());
@@ -152,8 +156,8 @@ void ExerciseEngine::StopExercise()
     m_state.idleKeystrokeCount = -1;
     m_state.qualificationFailed = 0;
     m_line.clear();
-    m_host.SetViewState(0, 0, 0, -1, m_state.errorMarks, m_state.previousErrorMarks);
-    m_host.ResetLayoutHeight();
+    m_host.view.SetViewState({0, 0, 0, -1, m_state.errorMarks, m_state.previousErrorMarks});
+    m_host.window.ResetLayoutHeight();
 }
 
 void ExerciseEngine::OnCharacter(char c)
@@ -197,7 +201,7 @@ void ExerciseEngine::OnCharacter(char c)
             AdvanceLine();
             m_state.column = 0;
             ShowViewState();
-            m_host.RedrawText();
+            m_host.view.RedrawText();
         } else if (!FinishLesson()) {
             return;
         }
@@ -205,9 +209,9 @@ void ExerciseEngine::OnCharacter(char c)
 
     ShowKeystrokeUpdate();
     if (wrong) {
-        m_host.PlayBadSound(m_settings.soundType);
+        m_host.sounds.PlayBadSound(m_settings.soundType);
     } else {
-        m_host.PlayGoodSound(m_settings.soundType);
+        m_host.sounds.PlayGoodSound(m_settings.soundType);
     }
 }
 
@@ -220,7 +224,7 @@ void ExerciseEngine::MarkError(char c)
     }
     if (m_settings.dialogAfterError) {
         m_errorDialogShown = true;
-        m_host.ShowInformation(StringTable::Text(ErrorNotice), m_settings.dialogAfterError);
+        m_host.dialogs.ShowInformation(StringTable::Text(ErrorNotice), m_settings.dialogAfterError);
         if (!m_settings.dialogAfterError) {
             m_session.profile.SetSettingsLine(m_settings.ToLine());
         }
@@ -273,7 +277,7 @@ bool ExerciseEngine::OnFocusGained()
     if (!m_state.running) {
         return false;
     }
-    m_host.StartTimer(DisplayTimerId, DisplayTimerPeriod);
+    m_host.window.StartTimer(DisplayTimerId, DisplayTimerPeriod);
     StartMetronomeTimer();
     m_state.intervalStart = ClockNow();
     return true;
@@ -284,8 +288,8 @@ void ExerciseEngine::OnFocusLost()
     UpdateSpeed();
     m_focusLostAt = ClockNow();
     m_hasFocus = false;
-    m_host.StopTimer(DisplayTimerId);
-    m_host.StopTimer(MetronomeTimerId);
+    m_host.window.StopTimer(DisplayTimerId);
+    m_host.window.StopTimer(MetronomeTimerId);
 }
 
 void ExerciseEngine::StartMetronomeTimer()
@@ -297,7 +301,7 @@ void ExerciseEngine::StartMetronomeTimer()
         m_settings.metronomeBpm = 1;
     }
     // A speed above 60000 beats per minute would give a zero period, a timer that never rests.
-    m_host.StartTimer(MetronomeTimerId, std::max(60000 / m_settings.metronomeBpm, 1));
+    m_host.window.StartTimer(MetronomeTimerId, std::max(60000 / m_settings.metronomeBpm, 1));
 }
 
 void ExerciseEngine::RestartMetronome()
@@ -305,7 +309,7 @@ void ExerciseEngine::RestartMetronome()
     if (!m_state.running) {
         return;
     }
-    m_host.StopTimer(MetronomeTimerId);
+    m_host.window.StopTimer(MetronomeTimerId);
     StartMetronomeTimer();
 }
 
@@ -329,7 +333,7 @@ void ExerciseEngine::OnDisplayTick()
         m_state.idleKeystrokeCount = m_state.keystrokes;
         m_state.idleTicks = 0;
     } else if (m_state.idleTicks > PauseTicks) {
-        m_host.ShowNote(StringTable::Text(m_state.keystrokes == 0 ? FreeTextInstruction : PauseNote));
+        m_host.dialogs.ShowNote(StringTable::Text(m_state.keystrokes == 0 ? FreeTextInstruction : PauseNote));
         m_state.idleTicks = 0;
     }
 
@@ -350,7 +354,7 @@ void ExerciseEngine::OnDisplayTick()
     ShowKeystrokeUpdate();
     UpdateSpeed();
     ShowStatus();
-    m_host.AnimateStatus();
+    m_host.view.AnimateStatus();
 }
 
 void ExerciseEngine::OnMetronomeTick()
@@ -359,10 +363,10 @@ void ExerciseEngine::OnMetronomeTick()
         return;
     }
     if (m_settings.metronomeMode & 1) {
-        m_host.MetronomeFlash();
+        m_host.view.MetronomeFlash();
     }
     if (m_settings.metronomeMode & 2) {
-        m_host.MidiTick(m_settings);
+        m_host.sounds.MidiTick(m_settings);
     }
 }
 
@@ -395,20 +399,21 @@ bool ExerciseEngine::FinishLesson()
     ShowKeystrokeUpdate();
 
     if (m_state.lessonIndex == FREE_TEXT_LESSON) {
-        const ExerciseHost::LessonEndResult result = m_host.RunLessonEndDialog(m_userName, false, -1);
+        const ExerciseDialogs::LessonEndResult result =
+            m_host.dialogs.RunLessonEndDialog(m_userName, false, -1);
         if (result.endRequested || !PrepareExercise(FREE_TEXT_LESSON)) {
             StopExercise();
-            m_host.RedrawKeyboardView();
+            m_host.view.Invalidate();
             return false;
         }
     } else {
         const bool passed = MeetsLimits();
         RecordProgress(passed);
-        const ExerciseHost::LessonEndResult result =
-            m_host.RunLessonEndDialog(m_userName, passed, m_state.lessonIndex + 1);
+        const ExerciseDialogs::LessonEndResult result =
+            m_host.dialogs.RunLessonEndDialog(m_userName, passed, m_state.lessonIndex + 1);
         if (result.endRequested) {
             StopExercise();
-            m_host.RedrawKeyboardView();
+            m_host.view.Invalidate();
             return false;
         }
         const int finished = m_state.lessonIndex;
@@ -426,16 +431,16 @@ bool ExerciseEngine::FinishLesson()
 
     m_state.column = 0;
     ShowViewState();
-    m_host.RedrawText();
+    m_host.view.RedrawText();
     return true;
 }
 
 bool ExerciseEngine::FreeTextTimeOut()
 {
-    const ExerciseHost::LessonEndResult result = m_host.RunLessonEndDialog(m_userName, false, -1);
+    const ExerciseDialogs::LessonEndResult result = m_host.dialogs.RunLessonEndDialog(m_userName, false, -1);
     if (result.endRequested) {
         StopExercise();
-        m_host.RedrawKeyboardView();
+        m_host.view.Invalidate();
         return true;
     }
     StartLesson(FREE_TEXT_LESSON);
@@ -444,23 +449,24 @@ bool ExerciseEngine::FreeTextTimeOut()
 
 void ExerciseEngine::RunFirstTimeSetup()
 {
-    m_host.RunUserInfoDialog();
-    const ExerciseHost::WizardResult wizard = m_host.RunFirstTimeWizard(m_state.qualificationFailed == 1);
+    m_host.dialogs.RunUserInfoDialog();
+    const ExerciseDialogs::WizardResult wizard =
+        m_host.dialogs.RunFirstTimeWizard(m_state.qualificationFailed == 1);
     if (!wizard.finished || wizard.chosenLesson == -1) {
         StopExercise();
-        m_host.RedrawKeyboardView();
-        m_host.FocusMainWindow();
+        m_host.view.Invalidate();
+        m_host.window.FocusMainWindow();
         m_state.qualificationRun = 0;
         return;
     }
-    m_host.EnterQualificationMenu();
+    m_host.window.EnterQualificationMenu();
     m_state.qualificationRun = 1;
     StartLesson(wizard.chosenLesson);
 }
 
 void ExerciseEngine::EndQualification()
 {
-    m_host.LeaveQualificationMenu();
+    m_host.window.LeaveQualificationMenu();
     if (MeetsLimits()) {
         NoticeWithoutOption(TestPassedNotice);
         m_state.qualificationRun = 0;
@@ -470,7 +476,7 @@ void ExerciseEngine::EndQualification()
         }
         RecordProgress(true);
         StopExercise();
-        m_host.RedrawKeyboardView();
+        m_host.view.Invalidate();
     } else {
         NoticeWithoutOption(TestFailedNotice);
         m_state.qualificationFailed = 1;

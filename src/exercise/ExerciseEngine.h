@@ -13,7 +13,7 @@ class TypingSession;
 // The exercise logic of the main window: starting a lesson, judging every typed
 // character, timing, the lesson end with its progression, and the first-run
 // qualification test. Windows, sounds and timers are reached only through the host; the
-// lesson catalogue, the exercise record and the user profile are the process-wide ones.
+// lessons, the exercise record and the user are the session's.
 class ExerciseEngine
 {
 public:
@@ -28,16 +28,20 @@ public:
     // Starts idle (the state after StopExercise) without calling the host. The settings
     // are the main window's; the engine reads them at every use and writes only
     // dialogAfterError and a metronome speed below 1.
-    ExerciseEngine(ExerciseHost& host, ExerciseClock& clock, TypingSession& session, AppSettings& settings,
+    ExerciseEngine(ExerciseHost host, ExerciseClock& clock, TypingSession& session, AppSettings& settings,
                    std::string userName, bool qualificationRun);
 
     ExerciseEngine(const ExerciseEngine&) = delete;
     ExerciseEngine& operator=(const ExerciseEngine&) = delete;
 
-    ExerciseState& State() { return m_state; }
     const ExerciseState& State() const { return m_state; }
     const std::string& UserName() const { return m_userName; }
     void SetUserName(std::string userName) { m_userName = std::move(userName); }
+    // Whether the next exercise is the first-run qualification test.
+    void SetQualificationRun(bool on) { m_state.qualificationRun = on ? 1 : 0; }
+    // Keystrokes and ticks are no longer evaluated; what is shown stays until
+    // StopExercise. For a change of user, while the login is open.
+    void HaltExercise() { m_state.running = 0; }
     AppSettings& Settings() { return m_settings; }
 
     // Starts the lesson with that index (FREE_TEXT_LESSON for the imported text). False
@@ -91,13 +95,14 @@ public:
 private:
     std::int64_t ClockNow() const;
     void LoadCurrentLine();
+    ExerciseViewState ViewState() const;
     void ShowViewState();
     void ShowKeystrokeUpdate();
     void ShowStatus();
     void StartMetronomeTimer();
     void NoticeWithoutOption(int stringId);
 
-    ExerciseHost& m_host;
+    ExerciseHost m_host;
     ExerciseClock& m_clock;
     TypingSession& m_session;
     AppSettings& m_settings;

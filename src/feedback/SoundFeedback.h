@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exercise/ExerciseSounds.h"
 #include "feedback/MidiTickWorker.h"
 #include "feedback/SoundOutput.h"
 #include "feedback/SoundSequencer.h"
@@ -9,8 +10,6 @@
 
 #include <memory>
 
-class AppSettings;
-
 // The keystroke sounds and the metronome's sound tick. The main window owns one for the
 // whole run and lends it to the settings pages, so the MIDI output is opened once.
 //
@@ -18,7 +17,7 @@ class AppSettings;
 // sound and a beep are still heard to their end (see SoundSequencer). Starting a sound and
 // opening and playing the metronome's MIDI output happen on threads of their own, so a call
 // only hands the work over.
-class SoundFeedback
+class SoundFeedback : public ExerciseSounds
 {
 public:
     // The system's outputs: Qt Multimedia for waves and beeps, MIDI or FluidSynth for ticks.
@@ -26,17 +25,17 @@ public:
     // Given outputs (tests, or a host without sound). A null output plays no keystroke
     // sounds; an empty opener leaves the metronome silent.
     SoundFeedback(std::unique_ptr<SoundOutput> output, MidiTicker::PortOpener midiOpener);
-    ~SoundFeedback();
+    ~SoundFeedback() override;
 
     SoundFeedback(const SoundFeedback&) = delete;
     SoundFeedback& operator=(const SoundFeedback&) = delete;
 
     // The sound of a correct keystroke for the sound type (0-8); others play nothing.
-    void PlayGoodSound(int soundType);
+    void PlayGoodSound(int soundType) override;
     // The sound of a wrong keystroke for the sound type.
-    void PlayBadSound(int soundType);
+    void PlayBadSound(int soundType) override;
     // One metronome tick with the MIDI values of the settings.
-    void MidiTick(const AppSettings& settings);
+    void MidiTick(const AppSettings& settings) override;
 
     // Waits until the ticks handed to the MIDI thread have been played (tests, previews).
     void WaitForMidi();

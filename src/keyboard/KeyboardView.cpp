@@ -159,10 +159,9 @@ int KeyboardView::ComputeLayout(bool showStatus, bool showKeyboard, bool showHan
     return ViewLayout::NeededHeight(cell.cy, showStatus, showKeyboard, showHands);
 }
 
-void KeyboardView::SetViewState(int column, int lineCount, int lineIndex, int lessonIndex,
-                                const std::string& errorMarks, const std::string& previousErrorMarks)
+void KeyboardView::SetViewState(const ExerciseViewState& state)
 {
-    m_state = {column, lineCount, lineIndex, lessonIndex, errorMarks, previousErrorMarks};
+    m_state = state;
 }
 
 std::string KeyboardView::StoredLine() const
@@ -179,11 +178,11 @@ KeyStrokes KeyboardView::StrokesAtStoredPosition() const
     return KeyStrokes::Of(m_characters, line[static_cast<std::size_t>(m_state.column)]);
 }
 
-void KeyboardView::UpdateAfterKeystroke(int column, int lineCount, int lineIndex, int lessonIndex,
-                                        const std::string& errorMarks, int blinkingCursor, int cursorStyle)
+void KeyboardView::UpdateAfterKeystroke(const ExerciseViewState& state, int blinkingCursor, int cursorStyle)
 {
     EnsureScreen();
-    const ViewState now{column, lineCount, lineIndex, lessonIndex, errorMarks, m_state.previousErrorMarks};
+    ExerciseViewState now = state;
+    now.previousErrorMarks = m_state.previousErrorMarks;
     // Nothing is drawn over the welcome picture.
     if (!WelcomeShown()) {
         QPainter painter(&m_screen);

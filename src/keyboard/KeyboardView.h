@@ -1,12 +1,13 @@
 #pragma once
 
+#include "exercise/ExerciseView.h"
 #include "keyboard/CharacterMap.h"
 #include "keyboard/HandModel.h"
 #include "keyboard/KeyStrokes.h"
 #include "keyboard/KeyboardLayout.h"
 #include "keyboard/KeyboardViewPictures.h"
+#include "keyboard/LessonLineSource.h"
 #include "keyboard/ViewLayout.h"
-#include "keyboard/ViewState.h"
 
 #include <QFont>
 #include <QFrame>
@@ -29,7 +30,7 @@ class QPainter;
 // and the metronome line are inverted there, so drawing one again takes it away. A paint
 // of the widget copies the changed part of the image. The image is drawn anew (a full
 // repaint) when the size changes and after Invalidate().
-class KeyboardView : public QFrame
+class KeyboardView : public QFrame, public ExerciseView
 {
     Q_OBJECT
 
@@ -61,32 +62,30 @@ public:
     int ComputeLayout(bool showStatus, bool showKeyboard, bool showHands);
 
     // Stores the exercise's position; draws nothing.
-    void SetViewState(int column, int lineCount, int lineIndex, int lessonIndex,
-                      const std::string& errorMarks, const std::string& previousErrorMarks);
+    void SetViewState(const ExerciseViewState& state) override;
 
     // After every keystroke and every 400 ms tick: the typed character, the cursor, the
     // blinking key and finger of the character at the previous position, then stores the
-    // new position.
-    void UpdateAfterKeystroke(int column, int lineCount, int lineIndex, int lessonIndex,
-                              const std::string& errorMarks, int blinkingCursor, int cursorStyle);
+    // new position. The previous line's marks stay those of the last SetViewState.
+    void UpdateAfterKeystroke(const ExerciseViewState& state, int blinkingCursor, int cursorStyle) override;
 
     // Stores and shows the clock and the gauges (percentages of the lesson's limits).
-    void UpdateStatus(int elapsedSeconds, int speedValue, int errorValue);
+    void UpdateStatus(int elapsedSeconds, int speedValue, int errorValue) override;
 
     // The whole text panel anew, after a change of line.
-    void RedrawText();
+    void RedrawText() override;
 
     // The next frame of the status animation.
-    void AnimateStatus();
+    void AnimateStatus() override;
 
     // Shows the metronome's line for 30 ms and returns at once; a timer takes the line
     // away. Whatever would draw over the line takes it away first.
-    void MetronomeFlash();
+    void MetronomeFlash() override;
     // Whether the metronome's line shows now.
     bool MetronomeLineShown() const { return m_flashShown; }
 
     // Everything is drawn anew at the next paint.
-    void Invalidate();
+    void Invalidate() override;
     // The full repaint at once, into the screen image.
     void PaintAll();
 
@@ -96,7 +95,7 @@ public:
     // Draws at this device pixel ratio instead of the screen's; 0 follows the screen (tests).
     void SetPixelRatioForTesting(qreal ratio);
     const ViewLayout& Layout() const { return m_layout; }
-    const ViewState& State() const { return m_state; }
+    const ExerciseViewState& State() const { return m_state; }
     const QFont& TextFont() const { return m_font; }
     int FontHeight() const { return m_fontHeight; }
     int BlinkPhase() const { return m_blinkPhase; }
@@ -148,7 +147,7 @@ private:
     QFont m_font;
     int m_fontHeight = 0;
     ViewLayout m_layout;
-    ViewState m_state;
+    ExerciseViewState m_state;
     int m_elapsedSeconds = 0;
     int m_speedValue = 0;
     int m_errorValue = 0;

@@ -53,7 +53,8 @@ QRect TextPanelPainter::RowRect(int row) const
     return QRect(0, m_layout.textTop + row * m_layout.cy, m_layout.clientWidth, m_layout.cy);
 }
 
-QRegion TextPanelPainter::DrawPanel(const ViewState& state, const QImage* background, const QRegion* stale)
+QRegion TextPanelPainter::DrawPanel(const ExerciseViewState& state, const QImage* background,
+                                    const QRegion* stale)
 {
     const int x = m_layout.leftMargin;
     const int y = m_layout.textTop;
@@ -117,8 +118,8 @@ QRegion TextPanelPainter::DrawPanel(const ViewState& state, const QImage* backgr
     return laid;
 }
 
-void TextPanelPainter::UpdateAfterKeystroke(const ViewState& stored, const ViewState& now, bool blinking,
-                                            int cursorStyle, int& cursorCounter)
+void TextPanelPainter::UpdateAfterKeystroke(const ExerciseViewState& stored, const ExerciseViewState& now,
+                                            bool blinking, int cursorStyle, int& cursorCounter)
 {
     const int x = m_layout.leftMargin;
     const int y = m_layout.textTop;

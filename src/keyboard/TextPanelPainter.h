@@ -1,7 +1,8 @@
 #pragma once
 
+#include "exercise/ExerciseViewState.h"
+#include "keyboard/LessonLineSource.h"
 #include "keyboard/ViewLayout.h"
-#include "keyboard/ViewState.h"
 
 #include <QImage>
 #include <QRect>
@@ -27,7 +28,8 @@ public:
     // The whole panel anew; the caller sets its cursor counter to 0. With `stale`, the
     // part of the panel that may differ from its background, the background is laid only
     // there and where the new text goes: the rest already shows it. Returns what changed.
-    QRegion DrawPanel(const ViewState& state, const QImage* background, const QRegion* stale = nullptr);
+    QRegion DrawPanel(const ExerciseViewState& state, const QImage* background,
+                      const QRegion* stale = nullptr);
 
     // Where the last DrawPanel left text.
     const QRegion& Ink() const { return m_ink; }
@@ -35,8 +37,8 @@ public:
     // After a keystroke or a timer tick: greys the character just typed, shows its error
     // mark and moves or blinks the cursor. `stored` is the state before, the other
     // arguments the new one. The cursor counter is odd while the cursor shows.
-    void UpdateAfterKeystroke(const ViewState& stored, const ViewState& now, bool blinking, int cursorStyle,
-                              int& cursorCounter);
+    void UpdateAfterKeystroke(const ExerciseViewState& stored, const ExerciseViewState& now, bool blinking,
+                              int cursorStyle, int& cursorCounter);
 
     // The cursor in the cell with left edge `cellX`, inverted: drawn twice it is gone.
     // Styles other than 0 to 2 draw nothing.

@@ -86,7 +86,7 @@ int CFirstTimeWizard::exec()
     return QWizard::exec();
 }
 
-ExerciseHost::WizardResult CFirstTimeWizard::Run()
+ExerciseDialogs::WizardResult CFirstTimeWizard::Run()
 {
     chosenLesson = -1;
     const bool finished = exec() == QDialog::Accepted;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exercise/ExerciseHost.h"
+#include "exercise/ExerciseDialogs.h"
 
 #include <QList>
 #include <QStringList>
@@ -77,7 +77,7 @@ public:
     int exec() override;
     // As the main window runs it: no lesson chosen yet, modal, then whether it ended with
     // Finish and the lesson to test.
-    ExerciseHost::WizardResult Run();
+    ExerciseDialogs::WizardResult Run();
 
     // The lesson picked on the test page, -1 for none.
     int chosenLesson = -1;

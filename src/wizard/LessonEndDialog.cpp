@@ -164,7 +164,7 @@ int LessonEndDialog::exec()
     return QDialog::exec();
 }
 
-ExerciseHost::LessonEndResult LessonEndDialog::Run()
+ExerciseDialogs::LessonEndResult LessonEndDialog::Run()
 {
     const bool ok = exec() == QDialog::Accepted;
     return {ok && m_offersNextLesson, endRequested};

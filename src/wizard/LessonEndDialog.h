@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exercise/ExerciseHost.h"
+#include "exercise/ExerciseDialogs.h"
 #include "wizard/StatisticsFileSaver.h"
 
 #include <QDialog>
@@ -56,7 +56,7 @@ public:
 
     int exec() override;
     // As the exercise engine wants it: modal, then "Nächste Lektion" and "Ende".
-    ExerciseHost::LessonEndResult Run();
+    ExerciseDialogs::LessonEndResult Run();
 
     // Whether "Nächste Lektion" is offered: only for a passed lesson.
     bool OffersNextLesson() const { return m_offersNextLesson; }

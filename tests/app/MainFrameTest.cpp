@@ -2,6 +2,7 @@
 
 #include "../widgets/QtTestEnvironment.h"
 #include "app/AboutDialog.h"
+#include "app/ExitCode.h"
 #include "app/ProgramIcon.h"
 #include "app/ProgramMessage.h"
 #include "pictures/PictureLoader.h"
@@ -243,7 +244,7 @@ TEST_F(MainFrameFixture, AMissingPictureSetGivesWayToStandardAndOnlyBothMissingE
         frame.Start();
         LessonSelectionDialog::ClearNextAnswer();
 
-        EXPECT_EQ(quitCode, standardThere ? 0 : PictureStore::kMissingSetExitCode);
+        EXPECT_EQ(quitCode, standardThere ? 0 : kExitPictureSet);
         EXPECT_EQ(messages,
                   standardThere ? QStringList{PictureStore::FallbackMessage("weg")} : QStringList());
         if (standardThere) {

@@ -1,5 +1,6 @@
 #include "app/WelcomeScreen.h"
 
+#include "app/ExitCode.h"
 #include "app/PictureStore.h"
 #include "app/WelcomeSound.h"
 #include "widgets/QtTestEnvironment.h"
@@ -160,7 +161,7 @@ TEST_F(WelcomeScreenTest, MissingStandardSetShowsMessage503OnceAndAsksForExitCod
 
     WelcomeScreen screen(store);
     RunModal(screen, [] {});
-    EXPECT_EQ(screen.ExitCode(), WelcomeScreen::kMissingPicturesExitCode);
+    EXPECT_EQ(screen.ExitCode(), kExitWelcomePictures);
     EXPECT_FALSE(screen.isVisible());
     EXPECT_FALSE(screen.IsTimerActive());
     ASSERT_EQ(boxes.texts.size(), 1u);

@@ -108,8 +108,8 @@ protected:
     FakeExerciseHost host{clock};
     TypingSession session;
     AppSettings settings;
-    ExerciseEngine engine{host, clock, session, settings, "Anna", false};
-    ExerciseState& state = engine.State();
+    ExerciseEngine engine{host.Parts(), clock, session, settings, "Anna", false};
+    const ExerciseState& state = engine.State();
     UserProfile& profile() { return session.profile; }
 };
 
@@ -298,8 +298,10 @@ TEST_F(ExerciseEngineTest, TimeIsTruncatedAndPercentagesAreSafeForAnyLimit)
     EXPECT_EQ(host.status.seconds, 0);
     EXPECT_EQ(host.status.speedPercent, 144); // 180 of 125 per minute
 
-    state.keystrokes = 150;
-    state.errors = 3;
+    // 100 keystrokes, 2 of them wrong, against 0.8 %.
+    Type("xx" + std::string(56, 'f') + End + std::string(38, 'j'));
+    ASSERT_EQ(state.keystrokes, 100);
+    ASSERT_EQ(state.errors, 2);
     engine.UpdateErrorRate();
     EXPECT_DOUBLE_EQ(state.errorRate, 2.0);
     EXPECT_EQ(engine.ErrorPercent(), 250);
@@ -486,9 +488,9 @@ TEST_F(ExerciseEngineTest, LeavingEarlyRecordsAnAttemptOnlyWhenThereWasOne)
 class QualificationTest : public ExerciseEngineTest
 {
 protected:
-    void StartTest(std::deque<ExerciseHost::WizardResult> answers)
+    void StartTest(std::deque<ExerciseDialogs::WizardResult> answers)
     {
-        state.qualificationRun = 1;
+        engine.SetQualificationRun(true);
         host.wizardAnswers = std::move(answers);
         engine.RunFirstTimeSetup();
     }

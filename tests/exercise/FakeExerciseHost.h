@@ -11,12 +11,18 @@
 // Plays the main window for the engine: records what it is told, answers dialogs from a
 // script, and moves the focus as modal dialogs do (a dialog takes it from the main window
 // and gives it back when it closes).
-class FakeExerciseHost : public ExerciseHost
+class FakeExerciseHost : public ExerciseView,
+                         public ExerciseSounds,
+                         public ExerciseDialogs,
+                         public ExerciseWindow
 {
 public:
     explicit FakeExerciseHost(FakeExerciseClock& clock)
         : m_clock(clock)
     {}
+
+    // Every part of the engine's host.
+    ExerciseHost Parts() { return {*this, *this, *this, *this}; }
 
     void Attach(ExerciseEngine& engine) { m_engine = &engine; }
 
@@ -115,17 +121,17 @@ public:
         return result;
     }
 
-    void SetViewState(int column, int lineCount, int lineIndex, int lessonIndex,
-                      const std::string& errorMarks, const std::string& previousErrorMarks) override
+    void SetViewState(const ExerciseViewState& state) override
     {
         calls.push_back("SetViewState");
-        view = {column, lineCount, lineIndex, lessonIndex, errorMarks, previousErrorMarks};
+        view = {state.column,      state.lineCount,  state.lineIndex,
+                state.lessonIndex, state.errorMarks, state.previousErrorMarks};
     }
-    void UpdateAfterKeystroke(int column, int lineCount, int lineIndex, int lessonIndex,
-                              const std::string& errorMarks, int, int) override
+    void UpdateAfterKeystroke(const ExerciseViewState& state, int, int) override
     {
         calls.push_back("UpdateAfterKeystroke");
-        view = {column, lineCount, lineIndex, lessonIndex, errorMarks, view.previousMarks};
+        view = {state.column,      state.lineCount,  state.lineIndex,
+                state.lessonIndex, state.errorMarks, view.previousMarks};
     }
     void UpdateStatus(int elapsedSeconds, int speedPercent, int errorPercent) override
     {
@@ -134,7 +140,7 @@ public:
     void RedrawText() override { calls.push_back("RedrawText"); }
     void AnimateStatus() override { calls.push_back("AnimateStatus"); }
     void MetronomeFlash() override { ++flashes; }
-    void RedrawKeyboardView() override { calls.push_back("RedrawKeyboardView"); }
+    void Invalidate() override { calls.push_back("RedrawKeyboardView"); }
 
     void PlayGoodSound(int) override { ++goodSounds; }
     void PlayBadSound(int) override { ++badSounds; }

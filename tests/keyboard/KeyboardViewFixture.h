@@ -64,7 +64,7 @@ protected:
         m_line = TextCodec::FromUtf8(utf8Line);
         m_marks.assign(70, ' ');
         m_view->ComputeLayout(status, keyboard, hands);
-        m_view->SetViewState(0, LineCount, Line, Lesson, m_marks, std::string(70, ' '));
+        m_view->SetViewState({0, LineCount, Line, Lesson, m_marks, std::string(70, ' ')});
         m_view->PaintAll();
         m_baseline = m_view->Screen().copy();
     }
@@ -72,7 +72,7 @@ protected:
     // One timer tick or keystroke at `column`.
     void Update(int column, int blinking = 0, int cursorStyle = 2)
     {
-        m_view->UpdateAfterKeystroke(column, LineCount, Line, Lesson, m_marks, blinking, cursorStyle);
+        m_view->UpdateAfterKeystroke({column, LineCount, Line, Lesson, m_marks, {}}, blinking, cursorStyle);
     }
 
     const QImage& Screen() const { return m_view->Screen(); }

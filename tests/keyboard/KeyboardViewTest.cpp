@@ -216,7 +216,7 @@ TEST_F(KeyboardViewTest, WelcomeScreenFillsTheWindowAndPlaysItsSoundOnce)
     std::vector<std::string> played;
     view.SetWelcomeSoundPlayer([&](const std::string& path) { played.push_back(path); });
     view.ComputeLayout(true, true, true);
-    view.SetViewState(0, 0, 0, -1, std::string(70, ' '), std::string(70, ' '));
+    view.SetViewState({0, 0, 0, -1, std::string(70, ' '), std::string(70, ' ')});
     view.PaintAll();
     const QImage expected = m_pictures.welcome->scaled(640, 480);
     EXPECT_EQ(Screen().pixel(320, 240), expected.pixel(320, 240));
@@ -230,7 +230,7 @@ TEST_F(KeyboardViewTest, WelcomeScreenFillsTheWindowAndPlaysItsSoundOnce)
 
     // Updates never draw over the welcome picture.
     const QImage before = Screen().copy();
-    view.UpdateAfterKeystroke(1, 3, 0, -1, std::string(70, ' '), 1, 0);
+    view.UpdateAfterKeystroke({1, 3, 0, -1, std::string(70, ' '), {}}, 1, 0);
     view.UpdateStatus(0, 10, 10);
     view.AnimateStatus();
     view.MetronomeFlash();

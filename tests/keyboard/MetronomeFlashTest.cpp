@@ -48,7 +48,9 @@ TEST_F(MetronomeFlashTest, NothingWithinTheFlashLeavesTheLineBehind)
         Step step;
     } cases[] = {
         {"keystroke",
-         [&](KeyboardView& view) { view.UpdateAfterKeystroke(1, LineCount, Line, Lesson, marks, 0, 2); }},
+         [&](KeyboardView& view) {
+             view.UpdateAfterKeystroke({1, LineCount, Line, Lesson, marks, {}}, 0, 2);
+         }},
         {"second beat", [](KeyboardView& view) { view.MetronomeFlash(); }},
         {"line change", [](KeyboardView& view) { view.RedrawText(); }},
         {"repaint", [](KeyboardView& view) { view.PaintAll(); }},
@@ -82,9 +84,9 @@ TEST_F(MetronomeFlashTest, NothingWithinTheFlashLeavesTheLineBehind)
         });
         reference.SetKeyboard("00000407");
         reference.ComputeLayout(true, true, true);
-        reference.SetViewState(0, LineCount, Line, Lesson, m_marks, std::string(70, ' '));
+        reference.SetViewState({0, LineCount, Line, Lesson, m_marks, std::string(70, ' ')});
         reference.PaintAll();
-        reference.UpdateAfterKeystroke(0, LineCount, Line, Lesson, m_marks, 0, 2);
+        reference.UpdateAfterKeystroke({0, LineCount, Line, Lesson, m_marks, {}}, 0, 2);
 
         m_view->MetronomeFlash();
         c.step(*m_view);

@@ -167,7 +167,7 @@ TEST_F(TextPanelTest, FullRedrawShowsPreviousLineMarksTypedPartAndFollowingRows)
     std::string previousMarks(70, ' ');
     previousMarks[2] = 'x';
     m_marks[1] = 'q';
-    m_view->SetViewState(2, LineCount, Line, Lesson, m_marks, previousMarks);
+    m_view->SetViewState({2, LineCount, Line, Lesson, m_marks, previousMarks});
     m_view->RedrawText();
     EXPECT_EQ(m_view->CursorCounter(), 0);
     EXPECT_GT(Count(Cell(0, 0), Grey), 0);
@@ -179,7 +179,7 @@ TEST_F(TextPanelTest, FullRedrawShowsPreviousLineMarksTypedPartAndFollowingRows)
     EXPECT_GT(Count(Cell(1, 3), Red), 0);
 
     // On the first line the two top rows stay empty.
-    m_view->SetViewState(0, LineCount, 0, Lesson, m_marks, previousMarks);
+    m_view->SetViewState({0, LineCount, 0, Lesson, m_marks, previousMarks});
     m_view->RedrawText();
     EXPECT_EQ(Count(QRect(0, Y(), 800, 2 * Cy()), Grey), 0);
     EXPECT_EQ(Count(QRect(0, Y(), 800, 2 * Cy()), Red), 0);
@@ -213,7 +213,7 @@ TEST_F(TextPanelTest, LineChangeShowsThePanelOfAFullRepaint)
 
     std::string marks(70, ' ');
     std::string previousMarks(70, ' ');
-    m_view->SetViewState(0, lineCount, 0, Lesson, marks, previousMarks);
+    m_view->SetViewState({0, lineCount, 0, Lesson, marks, previousMarks});
     m_view->PaintAll();
     const QRect panel(0, Y() - ViewLayout::Margin, m_view->Layout().clientWidth,
                       m_view->Layout().keyboardTop - Y() + ViewLayout::Margin);
@@ -223,18 +223,18 @@ TEST_F(TextPanelTest, LineChangeShowsThePanelOfAFullRepaint)
             if (column % 3 == 0) {
                 marks[static_cast<std::size_t>(column - 1)] = column % 2 == 0 ? '\xA4' : 'q';
             }
-            m_view->UpdateAfterKeystroke(column, lineCount, line, Lesson, marks, column % 4 == 0 ? 1 : 0,
-                                         line % 3);
+            m_view->UpdateAfterKeystroke({column, lineCount, line, Lesson, marks, {}},
+                                         column % 4 == 0 ? 1 : 0, line % 3);
         }
         if (line == 2) {
             m_view->MetronomeFlash();
         }
         previousMarks = marks;
         marks.assign(70, ' ');
-        m_view->SetViewState(0, lineCount, line + 1, Lesson, marks, previousMarks);
+        m_view->SetViewState({0, lineCount, line + 1, Lesson, marks, previousMarks});
         m_view->RedrawText();
 
-        reference.SetViewState(0, lineCount, line + 1, Lesson, marks, previousMarks);
+        reference.SetViewState({0, lineCount, line + 1, Lesson, marks, previousMarks});
         reference.PaintAll();
         EXPECT_EQ(Screen().copy(panel), reference.Screen().copy(panel)) << "line " << line + 1;
     }

@@ -345,7 +345,7 @@ TEST_F(FirstTimeWizardTest, ScriptedAnswersRunThePagesAndReportFinishAndTheChose
         auto wizard = MakeWizard(c.startAtTestPage);
         wizard->chosenLesson = 9;
         CFirstTimeWizard::SetNextAnswer(c.answer);
-        const ExerciseHost::WizardResult result = wizard->Run();
+        const ExerciseDialogs::WizardResult result = wizard->Run();
         EXPECT_FALSE(CFirstTimeWizard::HasNextAnswer());
         EXPECT_FALSE(wizard->isVisible());
         EXPECT_EQ(result.finished, c.finished);
@@ -364,7 +364,7 @@ TEST_F(FirstTimeWizardTest, MissingListFileShowsTheLoadFailureAndKeepsNextDisabl
         m_asked.clear();
         auto wizard = MakeWizard();
         CFirstTimeWizard::SetNextAnswer({});
-        const ExerciseHost::WizardResult result = wizard->Run();
+        const ExerciseDialogs::WizardResult result = wizard->Run();
         EXPECT_EQ(wizard->Messages(), QStringList{Q("error CFirstTimePage::OnInitDialog")});
         EXPECT_FALSE(result.finished);
         EXPECT_EQ(wizard->KeyboardPage()->KeyboardBox()->count(), 0);
@@ -382,7 +382,7 @@ TEST_F(FirstTimeWizardTest, WithoutAUsableKeyboardItSaysSoAndCanOnlyBeCancelled)
     auto wizard = std::make_unique<CFirstTimeWizard>(
         Profile(), Catalog(), [](const std::string&) { return false; }, false);
     CFirstTimeWizard::SetNextAnswer({});
-    const ExerciseHost::WizardResult result = wizard->Run();
+    const ExerciseDialogs::WizardResult result = wizard->Run();
     EXPECT_EQ(wizard->Messages(), QStringList{QString::fromStdString(StringTable::Utf8(501))});
     EXPECT_FALSE(result.finished);
     EXPECT_FALSE(wizard->KeyboardPage()->keyboardFound);
@@ -428,7 +428,7 @@ TEST_F(FirstTimeWizardTest, ShownWizardPutsUpTheMessageBoxTitledWithTheProductNa
 TEST_F(FirstTimeWizardTest, ShownWizardIsDrivenByItsButtons)
 {
     auto wizard = MakeWizard();
-    ExerciseHost::WizardResult result;
+    ExerciseDialogs::WizardResult result;
     RunModal(
         *wizard,
         [&] {

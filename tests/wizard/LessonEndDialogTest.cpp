@@ -23,12 +23,12 @@
 #include <vector>
 
 // Found by argument-dependent lookup, so outside the unnamed namespace.
-static bool operator==(const ExerciseHost::LessonEndResult& a, const ExerciseHost::LessonEndResult& b)
+static bool operator==(const ExerciseDialogs::LessonEndResult& a, const ExerciseDialogs::LessonEndResult& b)
 {
     return a.nextLesson == b.nextLesson && a.endRequested == b.endRequested;
 }
 
-static void PrintTo(const ExerciseHost::LessonEndResult& result, std::ostream* out)
+static void PrintTo(const ExerciseDialogs::LessonEndResult& result, std::ostream* out)
 {
     *out << "{nextLesson " << result.nextLesson << ", endRequested " << result.endRequested << '}';
 }
@@ -77,9 +77,9 @@ std::vector<std::string> Entries(const ExerciseRecord& record)
     return entries;
 }
 
-constexpr ExerciseHost::LessonEndResult kNext{true, false};
-constexpr ExerciseHost::LessonEndResult kSame{false, false};
-constexpr ExerciseHost::LessonEndResult kEnd{false, true};
+constexpr ExerciseDialogs::LessonEndResult kNext{true, false};
+constexpr ExerciseDialogs::LessonEndResult kSame{false, false};
+constexpr ExerciseDialogs::LessonEndResult kEnd{false, true};
 
 class LessonEndDialogTest : public testing::Test
 {
@@ -101,9 +101,9 @@ protected:
     }
 
     // Runs the dialog as the engine does and does `act` while it is open.
-    static ExerciseHost::LessonEndResult Run(LessonEndDialog& dialog, const std::function<void()>& act)
+    static ExerciseDialogs::LessonEndResult Run(LessonEndDialog& dialog, const std::function<void()>& act)
     {
-        ExerciseHost::LessonEndResult result;
+        ExerciseDialogs::LessonEndResult result;
         RunModal(dialog, act, [&] {
             result = dialog.Run();
             return dialog.result();
@@ -179,7 +179,7 @@ TEST_F(LessonEndDialogTest, ButtonsAndKeysEndItAsTheEngineExpects)
         bool passed;
         int lessonNumber;
         std::function<void(LessonEndDialog&)> act;
-        ExerciseHost::LessonEndResult expected;
+        ExerciseDialogs::LessonEndResult expected;
     };
     const auto click = [](int id) {
         return [id](LessonEndDialog& dialog) { QTest::mouseClick(Button(dialog, id), Qt::LeftButton); };

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
-// Where the exercise stands, as the main window hands it to the keyboard view.
-struct ViewState
+// Where the exercise stands, as the engine hands it to the view.
+struct ExerciseViewState
 {
     // Characters of the current line already typed.
     int column = 0;
@@ -16,6 +15,3 @@ struct ViewState
     std::string errorMarks;
     std::string previousErrorMarks;
 };
-
-// Line `line` of lesson `lesson` in Windows-1250, empty when there is none.
-using LessonLineSource = std::function<std::string(int lesson, int line)>;
