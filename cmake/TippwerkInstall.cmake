@@ -39,7 +39,7 @@ set(CPACK_PACKAGE_NAME tippwerk)
 set(CPACK_PACKAGE_VENDOR "tvr SOFTWARE")
 set(CPACK_PACKAGE_CONTACT "Tippwerk developers <tippwerk@tippwerk.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "touch-typing tutor with lessons and an on-screen keyboard")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Tippwerk teaches touch typing: copy-type lessons line by line while an on-screen\n"
     "keyboard with drawn hands shows the next key and finger. Courses for German\n"
     "QWERTZ, US English and the numeric keypad; any text or RTF file can be\n"
