@@ -35,6 +35,8 @@ int TypingApplication::Run(int argc, char** argv)
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setApplicationName(QStringLiteral("Tippwerk"));
     QApplication::setOrganizationName(QStringLiteral("tvr SOFTWARE"));
+    // Lets the desktop match the windows to the installed menu entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.tippwerk.Tippwerk"));
     QApplication::setQuitOnLastWindowClosed(true);
     QApplication::setWindowIcon(ProgramIcon::Create());
     // The interface is German; Qt's own dialogs and buttons follow it.

@@ -183,7 +183,7 @@ bool UserProfile::IsValidUserName(const std::string& name)
 
 std::string UserProfile::UsersFolder()
 {
-    return ProgramFilePath("users", "");
+    return ProgramPaths::UsersFolder();
 }
 
 bool UserProfile::ScanUsers(const std::string& pattern)

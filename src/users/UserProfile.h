@@ -29,7 +29,7 @@ public:
     // digit or a blank (what the login dialog lets through). Everything else, path
     // separators, dots and control characters included, is refused.
     static bool IsValidUserName(const std::string& name);
-    // The users folder of the program folder with a trailing '/', or empty if unknown.
+    // The users folder (ProgramPaths::UsersFolder) with a trailing '/', or empty if unknown.
     static std::string UsersFolder();
 
     // Rebuilds the user names from the files matching `pattern` ("<folder>/*.dat"): the
