@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::WritePackedFile(fuzz::FolderFile("config", "hands.ddd"),
                           std::string_view(reinterpret_cast<const char*>(data), size));
     const HandModel model;
-    for (int finger = -1; finger <= HandModel::FingerCount; ++finger) {
+    for (int finger = -1; finger <= HandModel::kFingerCount; ++finger) {
         model.Outline(finger);
         model.FingerLines(finger, 1920, 600, 400);
         model.FingerLines(finger, 7, 0, 1);

@@ -113,9 +113,9 @@ CMainFrame::CMainFrame(const std::string& userName, bool isNewUser, Services ser
     m_metronomeTimer.setObjectName(QStringLiteral("metronomeTimer"));
     m_displayTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_displayTimer, &QTimer::timeout, this,
-            [this] { m_engine->OnTimer(ExerciseEngine::DisplayTimerId); });
+            [this] { m_engine->OnTimer(ExerciseEngine::kDisplayTimerId); });
     connect(&m_metronomeTimer, &QTimer::timeout, this,
-            [this] { m_engine->OnTimer(ExerciseEngine::MetronomeTimerId); });
+            [this] { m_engine->OnTimer(ExerciseEngine::kMetronomeTimerId); });
 
     setMinimumWidth(kMinimumWidth);
     m_placement->PrepareCreate();
@@ -327,17 +327,17 @@ ExerciseDialogs::WizardResult CMainFrame::RunFirstTimeWizard(bool startAtTestPag
 
 void CMainFrame::StartTimer(int id, int periodMs)
 {
-    if (id == ExerciseEngine::DisplayTimerId)
+    if (id == ExerciseEngine::kDisplayTimerId)
         m_displayTimer.start(periodMs);
-    else if (id == ExerciseEngine::MetronomeTimerId)
+    else if (id == ExerciseEngine::kMetronomeTimerId)
         m_metronomeTimer.start(periodMs);
 }
 
 void CMainFrame::StopTimer(int id)
 {
-    if (id == ExerciseEngine::DisplayTimerId)
+    if (id == ExerciseEngine::kDisplayTimerId)
         m_displayTimer.stop();
-    else if (id == ExerciseEngine::MetronomeTimerId)
+    else if (id == ExerciseEngine::kMetronomeTimerId)
         m_metronomeTimer.stop();
 }
 

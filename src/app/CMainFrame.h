@@ -51,7 +51,7 @@ public:
     // Menu command ids.
     enum Command
     {
-        kEndTest = ExerciseEngine::EndTestCommand,
+        kEndTest = ExerciseEngine::kEndTestCommand,
         kChooseLesson = 32772,
         kShowResults = 32773,
         kPractiseTextFile = 32775,

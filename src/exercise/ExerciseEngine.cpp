@@ -15,29 +15,29 @@
 namespace {
 
 // Enter arrives as 13 and is judged, recorded and shown as the line-end character.
-constexpr char EnterKey = '\r';
-constexpr char LineEnd = static_cast<char>(164);
+constexpr char kEnterKey = '\r';
+constexpr char kLineEnd = static_cast<char>(164);
 // What the status gauges can show at most; a ratio to a zero limit shows as this.
-constexpr int PercentCap = 400;
+constexpr int kPercentCap = 400;
 // Display-timer ticks without a keystroke before the pause note (about 8.8 s).
-constexpr int PauseTicks = 21;
+constexpr int kPauseTicks = 21;
 // Typing time after which the qualification test ends, in whole minutes above this.
-constexpr int TestMinutes = 4;
+constexpr int kTestMinutes = 4;
 
-constexpr int NoteTitlePrefix = 146;
-constexpr int FreeTextInstruction = 116;
-constexpr int PauseNote = 185;
-constexpr int ErrorNotice = 186;
-constexpr int AllDoneNotice = 111;
-constexpr int TestPassedNotice = 182;
-constexpr int TestFailedNotice = 181;
+constexpr int kNoteTitlePrefix = 146;
+constexpr int kFreeTextInstruction = 116;
+constexpr int kPauseNote = 185;
+constexpr int kErrorNotice = 186;
+constexpr int kAllDoneNotice = 111;
+constexpr int kTestPassedNotice = 182;
+constexpr int kTestFailedNotice = 181;
 
 // value / limit x 100, cut toward zero. A limit of 0 (or below) is met by nothing and
 // exceeded by anything, so the gauge shows 0 for a zero value and its cap otherwise.
 int Percentage(double value, double limit)
 {
     if (!(limit > 0.0)) {
-        return value > 0.0 ? PercentCap : 0;
+        return value > 0.0 ? kPercentCap : 0;
     }
     return SaturatingInt::FromReal(value * 100.0 / limit);
 }
@@ -128,11 +128,11 @@ bool ExerciseEngine::PrepareExercise(int index)
     }
 
     const std::string title = catalog.LessonTitle(index);
-    m_host.dialogs.ShowNote(StringTable::Text(NoteTitlePrefix) + " " + title);
+    m_host.dialogs.ShowNote(StringTable::Text(kNoteTitlePrefix) + " " + title);
 
     m_session.record.BeginExercise(index, m_userName, m_state.errorLimit, m_state.speedLimit, title,
                                    catalog.LessonCharCount(index), m_clock.Now());
-    m_state.errorMarks.assign(ExerciseState::MarkColumns, ' ');
+    m_state.errorMarks.assign(ExerciseState::kMarkColumns, ' ');
     m_state.intervalStart = ClockNow();
     m_state.typingTime = 0;
     LoadCurrentLine();
@@ -148,7 +148,7 @@ void ExerciseEngine::StopExercise()
     m_state.column = 0;
     m_state.keystrokes = 0;
     m_state.errors = 0;
-    m_state.errorMarks.assign(ExerciseState::MarkColumns, ' ');
+    m_state.errorMarks.assign(ExerciseState::kMarkColumns, ' ');
     m_state.errorRate = 0.0;
     m_state.intervalStart = 0;
     m_state.typingTime = 0;
@@ -165,8 +165,8 @@ void ExerciseEngine::OnCharacter(char c)
     if (!m_state.running) {
         return;
     }
-    if (c == EnterKey) {
-        c = LineEnd;
+    if (c == kEnterKey) {
+        c = kLineEnd;
     }
     if (!m_session.typeable.Contains(c)) {
         return;
@@ -224,7 +224,7 @@ void ExerciseEngine::MarkError(char c)
     }
     if (m_settings.dialogAfterError) {
         m_errorDialogShown = true;
-        m_host.dialogs.ShowInformation(StringTable::Text(ErrorNotice), m_settings.dialogAfterError);
+        m_host.dialogs.ShowInformation(StringTable::Text(kErrorNotice), m_settings.dialogAfterError);
         if (!m_settings.dialogAfterError) {
             m_session.profile.SetSettingsLine(m_settings.ToLine());
         }
@@ -235,7 +235,7 @@ void ExerciseEngine::AdvanceLine()
 {
     m_state.lineIndex += 1;
     m_state.previousErrorMarks.assign(m_state.errorMarks);
-    m_state.errorMarks.assign(ExerciseState::MarkColumns, ' ');
+    m_state.errorMarks.assign(ExerciseState::kMarkColumns, ' ');
     LoadCurrentLine();
 }
 
@@ -277,7 +277,7 @@ bool ExerciseEngine::OnFocusGained()
     if (!m_state.running) {
         return false;
     }
-    m_host.window.StartTimer(DisplayTimerId, DisplayTimerPeriod);
+    m_host.window.StartTimer(kDisplayTimerId, kDisplayTimerPeriod);
     StartMetronomeTimer();
     m_state.intervalStart = ClockNow();
     return true;
@@ -288,8 +288,8 @@ void ExerciseEngine::OnFocusLost()
     UpdateSpeed();
     m_focusLostAt = ClockNow();
     m_hasFocus = false;
-    m_host.window.StopTimer(DisplayTimerId);
-    m_host.window.StopTimer(MetronomeTimerId);
+    m_host.window.StopTimer(kDisplayTimerId);
+    m_host.window.StopTimer(kMetronomeTimerId);
 }
 
 void ExerciseEngine::StartMetronomeTimer()
@@ -301,7 +301,7 @@ void ExerciseEngine::StartMetronomeTimer()
         m_settings.metronomeBpm = 1;
     }
     // A speed above 60000 beats per minute would give a zero period, a timer that never rests.
-    m_host.window.StartTimer(MetronomeTimerId, std::max(60000 / m_settings.metronomeBpm, 1));
+    m_host.window.StartTimer(kMetronomeTimerId, std::max(60000 / m_settings.metronomeBpm, 1));
 }
 
 void ExerciseEngine::RestartMetronome()
@@ -309,15 +309,15 @@ void ExerciseEngine::RestartMetronome()
     if (!m_state.running) {
         return;
     }
-    m_host.window.StopTimer(MetronomeTimerId);
+    m_host.window.StopTimer(kMetronomeTimerId);
     StartMetronomeTimer();
 }
 
 void ExerciseEngine::OnTimer(int id)
 {
-    if (id == DisplayTimerId) {
+    if (id == kDisplayTimerId) {
         OnDisplayTick();
-    } else if (id == MetronomeTimerId) {
+    } else if (id == kMetronomeTimerId) {
         OnMetronomeTick();
     }
 }
@@ -332,12 +332,13 @@ void ExerciseEngine::OnDisplayTick()
     if (m_state.keystrokes != m_state.idleKeystrokeCount) {
         m_state.idleKeystrokeCount = m_state.keystrokes;
         m_state.idleTicks = 0;
-    } else if (m_state.idleTicks > PauseTicks) {
-        m_host.dialogs.ShowNote(StringTable::Text(m_state.keystrokes == 0 ? FreeTextInstruction : PauseNote));
+    } else if (m_state.idleTicks > kPauseTicks) {
+        m_host.dialogs.ShowNote(
+            StringTable::Text(m_state.keystrokes == 0 ? kFreeTextInstruction : kPauseNote));
         m_state.idleTicks = 0;
     }
 
-    if (m_state.qualificationRun && ElapsedSeconds() / 60 > TestMinutes) {
+    if (m_state.qualificationRun && ElapsedSeconds() / 60 > kTestMinutes) {
         EndQualification();
         return;
     }
@@ -423,7 +424,7 @@ bool ExerciseEngine::FinishLesson()
         if (!PrepareExercise(m_state.lessonIndex)) {
             // Past the last lesson: the user stays on it, so that "Zur Lektion" names it.
             m_state.lessonIndex = finished;
-            NoticeWithoutOption(AllDoneNotice);
+            NoticeWithoutOption(kAllDoneNotice);
             m_state.running = 0;
             return false;
         }
@@ -468,7 +469,7 @@ void ExerciseEngine::EndQualification()
 {
     m_host.window.LeaveQualificationMenu();
     if (MeetsLimits()) {
-        NoticeWithoutOption(TestPassedNotice);
+        NoticeWithoutOption(kTestPassedNotice);
         m_state.qualificationRun = 0;
         if (m_state.lessonIndex >= 0) {
             // Every lesson up to the tested one counts as begun.
@@ -478,7 +479,7 @@ void ExerciseEngine::EndQualification()
         StopExercise();
         m_host.view.Invalidate();
     } else {
-        NoticeWithoutOption(TestFailedNotice);
+        NoticeWithoutOption(kTestFailedNotice);
         m_state.qualificationFailed = 1;
         RunFirstTimeSetup();
     }
@@ -489,6 +490,6 @@ void ExerciseEngine::OnEndTestCommand()
     if (!m_state.qualificationRun) {
         return;
     }
-    m_state.speedLimit = EndTestSpeedLimit;
+    m_state.speedLimit = kEndTestSpeedLimit;
     EndQualification();
 }

@@ -17,13 +17,13 @@ class TypingSession;
 class ExerciseEngine
 {
 public:
-    static constexpr int DisplayTimerId = 275;
-    static constexpr int DisplayTimerPeriod = 400;
-    static constexpr int MetronomeTimerId = 5123;
+    static constexpr int kDisplayTimerId = 275;
+    static constexpr int kDisplayTimerPeriod = 400;
+    static constexpr int kMetronomeTimerId = 5123;
     // Menu command of "&Ende des ersten Tests".
-    static constexpr int EndTestCommand = 102;
+    static constexpr int kEndTestCommand = 102;
     // The speed limit that makes the ended test fail.
-    static constexpr int EndTestSpeedLimit = 5000;
+    static constexpr int kEndTestSpeedLimit = 5000;
 
     // Starts idle (the state after StopExercise) without calling the host. The settings
     // are the main window's; the engine reads them at every use and writes only

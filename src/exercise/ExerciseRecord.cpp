@@ -11,9 +11,9 @@
 
 namespace {
 
-constexpr int StatisticsMagic = 899;
+constexpr int kStatisticsMagic = 899;
 // Line 9 on: one keystroke per line.
-constexpr int FirstKeystrokeLine = 8;
+constexpr int kFirstKeystrokeLine = 8;
 
 // ':' separates fields, so inside a keystroke line it is written as '~'.
 char EscapeColon(char c)
@@ -93,7 +93,7 @@ bool ExerciseRecord::EntryAt(int i, std::int32_t& interval, char& expected, char
 bool ExerciseRecord::SaveStatistics(const std::string& path) const
 {
     LineFile file;
-    file.AddLine(StringTable::Text(StatisticsMagic));
+    file.AddLine(StringTable::Text(kStatisticsMagic));
     file.AddLine(std::to_string(m_startTime));
     file.AddLine(m_userName);
     file.AddLine(std::to_string(m_lessonIndex));
@@ -122,7 +122,7 @@ bool ExerciseRecord::LoadStatistics(const std::string& path)
         return false;
     }
     m_keystrokes.clear();
-    if (file.LineAt(0) != StringTable::Text(StatisticsMagic)) {
+    if (file.LineAt(0) != StringTable::Text(kStatisticsMagic)) {
         return false;
     }
     m_startTime = DataFields::ToLong(file.LineAt(1));
@@ -133,9 +133,9 @@ bool ExerciseRecord::LoadStatistics(const std::string& path)
     m_speedLimit = DataFields::ToInt(file.LineAt(6));
     m_totalCharacters = DataFields::ToInt(file.LineAt(7));
 
-    m_keystrokes.reserve(static_cast<std::size_t>(std::max(file.LineCount() - FirstKeystrokeLine, 0)));
+    m_keystrokes.reserve(static_cast<std::size_t>(std::max(file.LineCount() - kFirstKeystrokeLine, 0)));
     KeystrokeEntry entry;
-    for (int i = FirstKeystrokeLine; ParseKeystroke(file.LineAt(i), entry); ++i) {
+    for (int i = kFirstKeystrokeLine; ParseKeystroke(file.LineAt(i), entry); ++i) {
         m_keystrokes.push_back(entry);
     }
     return true;

@@ -9,7 +9,7 @@
 struct ExerciseState
 {
     // Columns of a line that carry error marks.
-    static constexpr int MarkColumns = 70;
+    static constexpr int kMarkColumns = 70;
 
     // Non-zero while an exercise runs; only then are keystrokes evaluated.
     int running = 0;
@@ -22,7 +22,7 @@ struct ExerciseState
     int keystrokes = 0;
     int errors = 0;
     // At each column of the current line the wrong character typed there, else a space.
-    std::string errorMarks = std::string(MarkColumns, ' ');
+    std::string errorMarks = std::string(kMarkColumns, ' ');
     std::string previousErrorMarks;
     // Percent.
     double errorRate = 0.0;

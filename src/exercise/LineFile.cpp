@@ -18,7 +18,7 @@ bool LineFile::LoadLines(const std::string& path, std::size_t maxBytes)
 {
     try {
         PackedFile file;
-        if (!file.Open(path, PackedFile::ReadMode, static_cast<int>(kPieceBytes), maxBytes)) {
+        if (!file.Open(path, PackedFile::kReadMode, static_cast<int>(kPieceBytes), maxBytes)) {
             return false;
         }
         const std::size_t firstLine = m_lines.size();
@@ -64,7 +64,7 @@ bool LineFile::SaveLines(const std::string& path)
     m_saveError.clear();
     try {
         PackedFile file;
-        if (!file.Open(path, PackedFile::WriteMode, static_cast<int>(kPieceBytes))) {
+        if (!file.Open(path, PackedFile::kWriteMode, static_cast<int>(kPieceBytes))) {
             m_saveError = "cannot write " + path;
             return false;
         }

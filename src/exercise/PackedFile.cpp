@@ -37,10 +37,10 @@ PackedFile::~PackedFile()
 
 bool PackedFile::Open(const std::string& path, int mode, int blockSize, std::size_t readLimit)
 {
-    if (mode != ReadMode && mode != WriteMode) {
+    if (mode != kReadMode && mode != kWriteMode) {
         return false;
     }
-    if (mode == WriteMode && blockSize < 1) {
+    if (mode == kWriteMode && blockSize < 1) {
         return false;
     }
     Discard();
@@ -50,7 +50,7 @@ bool PackedFile::Open(const std::string& path, int mode, int blockSize, std::siz
     m_atEnd = false;
     m_readLimit = readLimit;
     m_unpackedTotal = 0;
-    if (mode == ReadMode) {
+    if (mode == kReadMode) {
         m_file.reset(std::fopen(path.c_str(), "rb"));
         if (!m_file) {
             m_mode = -1;
@@ -71,7 +71,7 @@ bool PackedFile::Open(const std::string& path, int mode, int blockSize, std::siz
 
 std::size_t PackedFile::Read(char* buffer, std::size_t n)
 {
-    if (m_mode != ReadMode || !m_file) {
+    if (m_mode != kReadMode || !m_file) {
         throw PackedFileError("packed file not open for reading");
     }
     std::size_t delivered = 0;
@@ -132,7 +132,7 @@ bool PackedFile::LoadBlock()
 
 void PackedFile::Write(const char* buffer, std::size_t n)
 {
-    if (m_mode != WriteMode || !m_writer) {
+    if (m_mode != kWriteMode || !m_writer) {
         throw PackedFileError("packed file not open for writing");
     }
     while (n > 0) {
@@ -163,7 +163,7 @@ void PackedFile::WriteBlock()
 
 void PackedFile::Close()
 {
-    if (m_mode == WriteMode && m_writer) {
+    if (m_mode == kWriteMode && m_writer) {
         Commit();
     }
     Discard();

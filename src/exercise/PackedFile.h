@@ -18,8 +18,8 @@
 class PackedFile
 {
 public:
-    static constexpr int ReadMode = 0;
-    static constexpr int WriteMode = 1;
+    static constexpr int kReadMode = 0;
+    static constexpr int kWriteMode = 1;
 
     PackedFile() = default;
     PackedFile(const PackedFile&) = delete;

@@ -14,8 +14,8 @@ std::uint8_t Data(int value)
     return static_cast<std::uint8_t>(std::clamp(value, 0, 127));
 }
 
-constexpr int ResetAllControllers = 121;
-constexpr int AllNotesOffController = 123;
+constexpr int kResetAllControllers = 121;
+constexpr int kAllNotesOffController = 123;
 
 } // namespace
 
@@ -41,14 +41,14 @@ MidiMessage MidiMessages::ControlChange(int channel, int controller, int value)
 
 MidiMessage MidiMessages::AllNotesOff(int channel)
 {
-    return ControlChange(channel, AllNotesOffController, 0);
+    return ControlChange(channel, kAllNotesOffController, 0);
 }
 
 std::vector<MidiMessage> MidiMessages::ResetDevice()
 {
     std::vector<MidiMessage> messages;
     for (int channel = 0; channel < 16; ++channel) {
-        messages.push_back(ControlChange(channel, ResetAllControllers, 0));
+        messages.push_back(ControlChange(channel, kResetAllControllers, 0));
         messages.push_back(AllNotesOff(channel));
     }
     return messages;

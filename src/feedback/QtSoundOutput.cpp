@@ -94,7 +94,7 @@ QString QtSoundOutput::WriteBeep(const SoundCue& cue)
         return {};
     const QString path = m_beepFolder.filePath(QString::fromStdString(cue.fileName));
     const std::string bytes =
-        WaveFile::Encode(ToneSynthesizer::Synthesize(cue.tones), ToneSynthesizer::SampleRate);
+        WaveFile::Encode(ToneSynthesizer::Synthesize(cue.tones), ToneSynthesizer::kSampleRate);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||

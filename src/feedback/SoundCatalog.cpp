@@ -65,7 +65,7 @@ SoundCue SoundCatalog::BadSound(int soundType)
 std::vector<SoundCue> SoundCatalog::AllSounds()
 {
     std::vector<SoundCue> cues;
-    for (int type = 0; type < SoundTypeCount; ++type) {
+    for (int type = 0; type < kSoundTypeCount; ++type) {
         for (SoundCue cue : {GoodSound(type), BadSound(type)}) {
             if (!cue.IsSilent())
                 cues.push_back(std::move(cue));

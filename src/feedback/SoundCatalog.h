@@ -8,7 +8,7 @@
 class SoundCatalog
 {
 public:
-    static constexpr int SoundTypeCount = 9;
+    static constexpr int kSoundTypeCount = 9;
 
     // The sound of a correct keystroke; silent for types without one and unknown types.
     static SoundCue GoodSound(int soundType);

@@ -21,7 +21,7 @@ std::uint32_t GetLe(const char* bytes, int count)
 }
 
 // Sound files are small; a file with more chunks than this is not one of ours.
-constexpr int MaxChunks = 64;
+constexpr int kMaxChunks = 64;
 
 } // namespace
 
@@ -63,7 +63,7 @@ int WaveFile::DurationMs(const std::string& path)
 
     std::uint32_t byteRate = 0;
     std::streamoff at = 12;
-    for (int chunk = 0; chunk < MaxChunks && at + 8 <= fileSize; ++chunk) {
+    for (int chunk = 0; chunk < kMaxChunks && at + 8 <= fileSize; ++chunk) {
         char chunkHeader[8];
         file.seekg(at);
         if (!file.read(chunkHeader, sizeof chunkHeader))

@@ -24,7 +24,7 @@ bool ParsePoint(std::string line, HandPoint& point)
     const auto low8 = [](int v) { return static_cast<std::uint8_t>(static_cast<unsigned>(v) & 0xFFu); };
     // Coordinates and weight far beyond any window are kept there, so the painter can
     // widen their rectangles without int overflow.
-    const auto far = [](int v) { return std::clamp(v, -HandModel::FarUnits, HandModel::FarUnits); };
+    const auto far = [](int v) { return std::clamp(v, -HandModel::kFarUnits, HandModel::kFarUnits); };
     point = {far(values[0]),
              far(values[1]),
              values[2],
@@ -73,8 +73,8 @@ const FingerOutline& HandModel::Outline(int index) const
 
 std::vector<HandLine> HandModel::FingerLines(int finger, int clientWidth, int top, int height) const
 {
-    const double sx = static_cast<double>(clientWidth) / UnitsWide;
-    const double sy = static_cast<double>(height) / UnitsHigh;
+    const double sx = static_cast<double>(clientWidth) / kUnitsWide;
+    const double sy = static_cast<double>(height) / kUnitsHigh;
     std::vector<HandLine> lines;
     bool first = true;
     int previousX = 0;

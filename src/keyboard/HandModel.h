@@ -12,11 +12,11 @@
 class HandModel
 {
 public:
-    static constexpr int UnitsWide = 700;
-    static constexpr int UnitsHigh = 100;
-    static constexpr int FingerCount = 10;
+    static constexpr int kUnitsWide = 700;
+    static constexpr int kUnitsHigh = 100;
+    static constexpr int kFingerCount = 10;
     // Point coordinates and pen weights are read clamped to ± this many units.
-    static constexpr int FarUnits = 1000000;
+    static constexpr int kFarUnits = 1000000;
 
     // Loads config/hands.ddd; a failure leaves the outlines read so far (see IsComplete).
     HandModel();
@@ -33,7 +33,7 @@ public:
     const FingerOutline& Outline(int index) const;
 
     // With fewer than ten outlines the window shows an error instead of fingers.
-    bool IsComplete() const { return OutlineCount() >= FingerCount; }
+    bool IsComplete() const { return OutlineCount() >= kFingerCount; }
 
     // The lines of outline `finger` in pixels: 700 units span `clientWidth` from the
     // left edge, 100 units span the hands area of `height` pixels from `top`. A first

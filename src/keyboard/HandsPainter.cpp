@@ -86,7 +86,7 @@ struct FingerMask
 
 const FingerMask& MaskFor(int finger, std::vector<HandLine> lines)
 {
-    static std::array<FingerMask, HandModel::FingerCount> masks;
+    static std::array<FingerMask, HandModel::kFingerCount> masks;
     FingerMask& mask = masks.at(static_cast<std::size_t>(finger));
     if (mask.lines == lines && !mask.bits.isNull()) {
         return mask;
@@ -124,7 +124,7 @@ void HandsPainter::InvertFinger(const HandModel& hands, int finger)
     const int top = m_layout.HandsTop();
     std::vector<HandLine> lines =
         hands.FingerLines(finger, m_layout.clientWidth, top, m_layout.handsBottom - top);
-    if (finger < 0 || finger >= HandModel::FingerCount) {
+    if (finger < 0 || finger >= HandModel::kFingerCount) {
         m_touched |= InvertLines(m_painter, lines);
         return;
     }
@@ -154,7 +154,7 @@ void HandsPainter::InvertFingersOf(const HandModel& hands, const KeyboardLayout&
             continue;
         }
         const int finger = keys.FingerOf(key);
-        if (finger >= 0 && finger < HandModel::FingerCount) {
+        if (finger >= 0 && finger < HandModel::kFingerCount) {
             InvertFinger(hands, finger);
         }
     }

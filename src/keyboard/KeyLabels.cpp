@@ -156,7 +156,7 @@ QRect KeyLabels::Draw(QPainter& painter, const Label& label)
     const int y = label.topLeft.y();
     for (qsizetype i = 0; i < shown.size(); ++i) {
         const int cell = label.topLeft.x() + static_cast<int>(i) * face.cx;
-        if (label.text[static_cast<std::size_t>(i)] == ViewText::ReturnMark) {
+        if (label.text[static_cast<std::size_t>(i)] == ViewText::kReturnMark) {
             ViewText::DrawReturnArrow(painter, cell, y, face.cx, face.cy, label.colour);
         } else if (shown.at(i) != u' ') {
             painter.drawText(QPoint(cell, y + face.ascent), QString(shown.at(i)));

@@ -44,9 +44,9 @@ void KeyboardPainter::DrawKeyboard(const KeyboardLayout& keys, const QImage* bac
     const int top = m_layout.keyboardTop;
     const int bottom = m_layout.keyboardBottom;
     const int height = bottom - top;
-    const int right = m_layout.rightEdge + ViewLayout::Margin;
-    const int l = (m_layout.rightEdge + ViewLayout::Margin - 3 * height) / 2;
-    const int boardRight = m_layout.rightEdge - l + ViewLayout::Margin;
+    const int right = m_layout.rightEdge + ViewLayout::kMargin;
+    const int l = (m_layout.rightEdge + ViewLayout::kMargin - 3 * height) / 2;
+    const int boardRight = m_layout.rightEdge - l + ViewLayout::kMargin;
     if (boardRight > l) {
         m_painter.fillRect(QRect(l, top, boardRight - l, height), ViewColours::Grey());
     }
@@ -71,14 +71,14 @@ void KeyboardPainter::DrawKey(const KeyboardKey& key)
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     if (!outer.isEmpty()) {
-        // The border is the outer shape less the face, KeyPen pixels inside it.
+        // The border is the outer shape less the face, kKeyPen pixels inside it.
         m_painter.fillPath(outer, ViewColours::Black());
         KeyboardKey::PixelRect face = rect;
-        face.left = std::min(rect.left, rect.right) + KeyPen;
-        face.right = std::max(rect.left, rect.right) - KeyPen;
-        face.top = std::min(rect.top, rect.bottom) + KeyPen;
-        face.bottom = std::max(rect.top, rect.bottom) - KeyPen;
-        face.corner = std::max(0, rect.corner - 2 * KeyPen);
+        face.left = std::min(rect.left, rect.right) + kKeyPen;
+        face.right = std::max(rect.left, rect.right) - kKeyPen;
+        face.top = std::min(rect.top, rect.bottom) + kKeyPen;
+        face.bottom = std::max(rect.top, rect.bottom) - kKeyPen;
+        face.corner = std::max(0, rect.corner - 2 * kKeyPen);
         if (face.right > face.left && face.bottom > face.top) {
             m_painter.fillPath(KeyShape(face), ViewColours::KeyFace());
         }
@@ -89,7 +89,7 @@ void KeyboardPainter::DrawKey(const KeyboardKey& key)
     const double unit = (m_layout.keyboardBottom - m_layout.keyboardTop) * 0.01;
     const QFont& font = m_painter.font();
     const int maxPixelSize = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
-    for (const KeyLabels::Label& label : KeyLabels::Of(key, rect, unit, KeyPen, maxPixelSize)) {
+    for (const KeyLabels::Label& label : KeyLabels::Of(key, rect, unit, kKeyPen, maxPixelSize)) {
         m_touched |= KeyLabels::Draw(m_painter, label);
     }
 }

@@ -17,7 +17,7 @@ class QPainter;
 class KeyboardPainter
 {
 public:
-    static constexpr int KeyPen = 2;
+    static constexpr int kKeyPen = 2;
 
     KeyboardPainter(QPainter& painter, const ViewLayout& layout);
 

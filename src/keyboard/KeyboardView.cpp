@@ -51,14 +51,14 @@ KeyboardView::KeyboardView(TypeableCharacters& typeable, QWidget* parent)
     : QFrame(parent)
     , m_characters(m_keyboard, typeable)
     , m_lines([](int, int) { return std::string(); })
-    , m_font(ViewFont::Create(ViewFont::StartHeight))
-    , m_fontHeight(ViewFont::StartHeight)
+    , m_font(ViewFont::Create(ViewFont::kStartHeight))
+    , m_fontHeight(ViewFont::kStartHeight)
 {
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setCursor(Qt::ArrowCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_flashTimer.setSingleShot(true);
-    m_flashTimer.setInterval(MetronomeFlashMs);
+    m_flashTimer.setInterval(kMetronomeFlashMs);
     connect(&m_flashTimer, &QTimer::timeout, this, &KeyboardView::EndMetronomeFlash);
     const ViewFont::Cell cell = ViewFont::Measure(m_font);
     m_layout.cx = cell.cx;
@@ -72,7 +72,7 @@ KeyboardView::~KeyboardView() = default;
 void KeyboardView::RecreateAnimation()
 {
     m_animation =
-        std::make_unique<FrameStripPainter>(AnimationTicks, m_pictures.movies, m_pictures.animationCanvas);
+        std::make_unique<FrameStripPainter>(kAnimationTicks, m_pictures.movies, m_pictures.animationCanvas);
 }
 
 void KeyboardView::SetPictures(const KeyboardViewPictures& pictures)
@@ -219,8 +219,8 @@ void KeyboardView::UpdateStatus(int elapsedSeconds, int speedValue, int errorVal
 {
     const bool stripOn = m_layout.StatusOn();
     if (stripOn) {
-        speedValue = std::min(speedValue, StatusStripPainter::GaugeMaximum);
-        errorValue = std::min(errorValue, StatusStripPainter::GaugeMaximum);
+        speedValue = std::min(speedValue, StatusStripPainter::kGaugeMaximum);
+        errorValue = std::min(errorValue, StatusStripPainter::kGaugeMaximum);
     }
     m_elapsedSeconds = elapsedSeconds;
     m_speedValue = speedValue;
@@ -267,7 +267,7 @@ void KeyboardView::AnimateStatus()
     EnsureScreen();
     const int side = m_layout.textTop - m_layout.statusTop;
     const int chosen = ChooseAnimation(m_elapsedSeconds, m_speedValue, m_errorValue);
-    if (m_animationTick > AnimationTicks - 1 || chosen != m_animationIndex) {
+    if (m_animationTick > kAnimationTicks - 1 || chosen != m_animationIndex) {
         m_animationTick = 0;
     }
     // The animation of the previous call plays this tick: after a change the old one

@@ -35,8 +35,8 @@ class KeyboardView : public QFrame, public ExerciseView
     Q_OBJECT
 
 public:
-    static constexpr int AnimationTicks = 12;
-    static constexpr int MetronomeFlashMs = 30;
+    static constexpr int kAnimationTicks = 12;
+    static constexpr int kMetronomeFlashMs = 30;
 
     // Plays a wave file to its end.
     using SoundPlayer = std::function<void(const std::string& path)>;

@@ -79,16 +79,16 @@ void StatusStripPainter::DrawValues(int elapsedSeconds, int speedValue, int erro
     const QRect speed = SpeedGaugeRect();
     DrawGauge(speed.left(), speed.top(), speed.right() + 1, speed.bottom() + 1, speedValue, true);
     m_touched |=
-        ViewText::Draw(m_painter, speed.left(), speed.top(), label(SpeedLabelId), ViewColours::KeyFace());
+        ViewText::Draw(m_painter, speed.left(), speed.top(), label(kSpeedLabelId), ViewColours::KeyFace());
     const QRect error = ErrorGaugeRect();
     DrawGauge(error.left(), error.top(), error.right() + 1, error.bottom() + 1, errorValue, false);
     m_touched |=
-        ViewText::Draw(m_painter, error.left(), error.top(), label(ErrorLabelId), ViewColours::KeyFace());
+        ViewText::Draw(m_painter, error.left(), error.top(), label(kErrorLabelId), ViewColours::KeyFace());
 }
 
 void StatusStripPainter::DrawGauge(int x1, int y1, int x2, int y2, int value, bool speedGauge)
 {
-    const int v = std::clamp(value, 0, GaugeMaximum);
+    const int v = std::clamp(value, 0, kGaugeMaximum);
     m_painter.save();
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     // The outline with the white brush inside; its right and bottom edge stay out.

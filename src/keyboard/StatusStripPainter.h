@@ -14,9 +14,9 @@ class StatusStripPainter
 {
 public:
     // Gauges run from 0 to this; 100 is the lesson's limit.
-    static constexpr int GaugeMaximum = 400;
-    static constexpr int SpeedLabelId = 173;
-    static constexpr int ErrorLabelId = 172;
+    static constexpr int kGaugeMaximum = 400;
+    static constexpr int kSpeedLabelId = 173;
+    static constexpr int kErrorLabelId = 172;
 
     StatusStripPainter(QPainter& painter, const ViewLayout& layout);
 

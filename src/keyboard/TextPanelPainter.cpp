@@ -60,8 +60,8 @@ QRegion TextPanelPainter::DrawPanel(const ExerciseViewState& state, const QImage
     const int y = m_layout.textTop;
     const int cx = m_layout.cx;
     const int cy = m_layout.cy;
-    const QRect panel(QPoint(0, y - ViewLayout::Margin),
-                      QPoint(m_layout.rightEdge + ViewLayout::Margin - 1, m_layout.keyboardTop - 1));
+    const QRect panel(QPoint(0, y - ViewLayout::kMargin),
+                      QPoint(m_layout.rightEdge + ViewLayout::kMargin - 1, m_layout.keyboardTop - 1));
 
     struct Run
     {

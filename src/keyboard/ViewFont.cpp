@@ -80,13 +80,13 @@ ViewFont::Cell ViewFont::Measure(const QFont& font)
 
 int ViewFont::FitHeight(int clientWidth, int clientHeight)
 {
-    int height = StartHeight;
+    int height = kStartHeight;
     for (;;) {
         const Cell cell = Measure(Create(height));
         if (ViewLayout::TextFits(clientWidth, clientHeight, cell.cx, cell.cy)) {
             return height;
         }
-        if (height + 1 >= EndHeight) {
+        if (height + 1 >= kEndHeight) {
             return height;
         }
         ++height;

@@ -8,9 +8,9 @@
 class ViewFont
 {
 public:
-    // The fit search starts here and gives up before EndHeight.
-    static constexpr int StartHeight = -40;
-    static constexpr int EndHeight = 40;
+    // The fit search starts here and gives up before kEndHeight.
+    static constexpr int kStartHeight = -40;
+    static constexpr int kEndHeight = 40;
 
     struct Cell
     {
@@ -24,8 +24,8 @@ public:
     // Width and height of "A"; at least 1 each, so that rows can be counted.
     static Cell Measure(const QFont& font);
 
-    // The height value of the first font, from StartHeight upwards, with which four
-    // lines of 70 characters fit the client area; EndHeight - 1 when none does.
+    // The height value of the first font, from kStartHeight upwards, with which four
+    // lines of 70 characters fit the client area; kEndHeight - 1 when none does.
     static int FitHeight(int clientWidth, int clientHeight);
 
     static QString FamilyName();

@@ -7,16 +7,16 @@
 // the width and height of "A" in the view's font.
 struct ViewLayout
 {
-    static constexpr int Margin = 5;
+    static constexpr int kMargin = 5;
     // Four lines of this many characters must fit.
-    static constexpr int LineCharacters = 70;
+    static constexpr int kLineCharacters = 70;
 
     int clientWidth = 0;
     int clientHeight = 0;
-    int leftMargin = Margin;
+    int leftMargin = kMargin;
     int rightEdge = 0;
-    int statusTop = Margin;
-    int textTop = Margin;
+    int statusTop = kMargin;
+    int textTop = kMargin;
     int keyboardTop = 0;
     // Also the top of the hands.
     int keyboardBottom = 0;

@@ -89,7 +89,7 @@ LaidOut Kept(const QPainter& painter, const QFontMetrics& metrics, const QString
 QString ViewText::ToDisplay(const std::string& text)
 {
     std::string shown = text;
-    std::replace(shown.begin(), shown.end(), ReturnMark, ' ');
+    std::replace(shown.begin(), shown.end(), kReturnMark, ' ');
     return QString::fromStdString(TextCodec::ToUtf8(shown));
 }
 
@@ -132,11 +132,11 @@ QRect ViewText::Draw(QPainter& painter, int x, int y, const std::string& text, c
     const int cx = metrics.horizontalAdvance(QLatin1Char('A'));
     const int cy = metrics.height();
     QRect drawn;
-    if (text.find(ReturnMark) != std::string::npos) {
+    if (text.find(kReturnMark) != std::string::npos) {
         painter.save();
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        for (std::size_t p = text.find(ReturnMark); p != std::string::npos;
-             p = text.find(ReturnMark, p + 1)) {
+        for (std::size_t p = text.find(kReturnMark); p != std::string::npos;
+             p = text.find(kReturnMark, p + 1)) {
             drawn |= DrawReturnArrow(painter, x + static_cast<int>(p) * cx, y, cx, cy, colour);
         }
         painter.restore();

@@ -16,7 +16,7 @@ class QPainter;
 class ViewText
 {
 public:
-    static constexpr char ReturnMark = '\xA4';
+    static constexpr char kReturnMark = '\xA4';
 
     // The text as the font shows it, every 164 a blank.
     static QString ToDisplay(const std::string& text);

@@ -15,7 +15,7 @@ const std::vector<FrameStrip::Entry> kNoEntries;
 
 bool ValidAnimation(int animation)
 {
-    return animation >= 0 && animation < FrameStrip::AnimationCount;
+    return animation >= 0 && animation < FrameStrip::kAnimationCount;
 }
 
 } // namespace
@@ -72,12 +72,12 @@ std::string FrameStrip::StripFileName(int animation)
 
 int FrameStrip::FrameCount(int stripWidth)
 {
-    return stripWidth > 0 ? stripWidth / FrameSize : 0;
+    return stripWidth > 0 ? stripWidth / kFrameSize : 0;
 }
 
 FrameStrip::FrameRect FrameStrip::FrameRectangle(int frame)
 {
-    return {frame * FrameSize, 0, FrameSize, FrameSize};
+    return {frame * kFrameSize, 0, kFrameSize, kFrameSize};
 }
 
 bool FrameStrip::IsTransparent(Layer layer, std::uint8_t red, std::uint8_t green, std::uint8_t blue)

@@ -12,8 +12,8 @@ class FrameStrip
 {
 public:
     // Frames are squares of this size, side by side from the strip's left edge.
-    static constexpr int FrameSize = 50;
-    static constexpr int AnimationCount = 8;
+    static constexpr int kFrameSize = 50;
+    static constexpr int kAnimationCount = 8;
 
     struct Entry
     {
@@ -66,5 +66,5 @@ public:
 
 private:
     int m_ticksPerCycle;
-    std::array<std::vector<Entry>, AnimationCount> m_tables;
+    std::array<std::vector<Entry>, kAnimationCount> m_tables;
 };

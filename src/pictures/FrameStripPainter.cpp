@@ -33,12 +33,12 @@ void FrameStripPainter::PrepareCanvas()
     if (!m_canvas.isNull()) {
         return;
     }
-    m_canvas = QImage(FrameStrip::FrameSize, FrameStrip::FrameSize, QImage::Format_RGB32);
+    m_canvas = QImage(FrameStrip::kFrameSize, FrameStrip::kFrameSize, QImage::Format_RGB32);
     m_canvas.fill(Qt::white);
     if (m_canvasPicture != nullptr && !m_canvasPicture->isNull()) {
         QPainter painter(&m_canvas);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(0, 0, *m_canvasPicture, 0, 0, FrameStrip::FrameSize, FrameStrip::FrameSize);
+        painter.drawImage(0, 0, *m_canvasPicture, 0, 0, FrameStrip::kFrameSize, FrameStrip::kFrameSize);
     }
 }
 

@@ -13,7 +13,7 @@ class QPainter;
 class FrameStripPainter
 {
 public:
-    using MovieSlots = std::array<const QImage*, FrameStrip::AnimationCount>;
+    using MovieSlots = std::array<const QImage*, FrameStrip::kAnimationCount>;
 
     // `movies[n]` is the slot of Movie<n + 1>.jpg of the current picture set; the canvas
     // starts as the top-left 50 × 50 pixels of `canvasPicture`. The slots stay with the

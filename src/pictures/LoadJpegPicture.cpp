@@ -71,9 +71,9 @@ void WatchScans(j_common_ptr info)
         return;
     }
     const auto* decompressor = reinterpret_cast<j_decompress_ptr>(info);
-    if (decompressor->input_scan_number > MaxJpegScans) {
+    if (decompressor->input_scan_number > kMaxJpegScans) {
         ErrorTrap& trap = TrapOf(info);
-        std::snprintf(trap.message, sizeof trap.message, "JPEG file has more than %d scans", MaxJpegScans);
+        std::snprintf(trap.message, sizeof trap.message, "JPEG file has more than %d scans", kMaxJpegScans);
         std::longjmp(trap.returnPoint, 1);
     }
 }

@@ -12,7 +12,7 @@ inline constexpr std::int64_t MaxPicturePixels = std::int64_t{1} << 25;
 
 // Progressive files with more scans than this are refused: each scan costs a pass over
 // the whole picture, and real files have a few dozen at most.
-inline constexpr int MaxJpegScans = 500;
+inline constexpr int kMaxJpegScans = 500;
 
 // Decodes the JPEG file at `path` into `picture` as top-down RGB rows. Greyscale files
 // give three equal bytes per pixel, CMYK and YCCK files are converted to RGB. False when

@@ -18,8 +18,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr char LineEnd = static_cast<char>(164);
-const std::string End(1, LineEnd);
+constexpr char kLineEnd = static_cast<char>(164);
+const std::string End(1, kLineEnd);
 
 struct LessonText
 {
@@ -84,7 +84,7 @@ protected:
     {
         for (char c : text) {
             clock.Advance(millis);
-            engine.OnCharacter(c == LineEnd ? '\r' : c);
+            engine.OnCharacter(c == kLineEnd ? '\r' : c);
         }
     }
     // The rest of the running lesson, every key right.
@@ -172,8 +172,8 @@ TEST_F(ExerciseEngineTest, KeystrokesAreJudgedRecordedAndMoveThroughTheLines)
     EXPECT_EQ(host.calls.size(), callsBefore);
 
     Type(End);
-    EXPECT_EQ(Recorded(2).expected, LineEnd);
-    EXPECT_EQ(Recorded(2).typed, LineEnd);
+    EXPECT_EQ(Recorded(2).expected, kLineEnd);
+    EXPECT_EQ(Recorded(2).typed, kLineEnd);
     EXPECT_EQ(state.lineIndex, 1);
     EXPECT_EQ(state.column, 0);
     EXPECT_EQ(state.previousErrorMarks[1], 'x');

@@ -11,7 +11,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr char LineEnd = static_cast<char>(164);
+constexpr char kLineEnd = static_cast<char>(164);
 
 class ExerciseRecordTest : public ::testing::Test
 {
@@ -96,7 +96,7 @@ TEST_F(ExerciseRecordTest, KeystrokesAreWrittenWithColonsEscapedAndReadBack)
     record.BeginExercise(2, "Anna", 1.25, 68, "Lektion 3", 10, 1);
     record.AddKeystroke('a', 'a', 250);
     record.AddKeystroke('b', 'x', 180);
-    record.AddKeystroke(LineEnd, LineEnd, 400);
+    record.AddKeystroke(kLineEnd, kLineEnd, 400);
     record.AddKeystroke(':', '~', 90);
     record.AddKeystroke('a', '~', 70);
     ASSERT_TRUE(record.SaveStatistics(PathOf("keys.stat")));
@@ -106,7 +106,7 @@ TEST_F(ExerciseRecordTest, KeystrokesAreWrittenWithColonsEscapedAndReadBack)
     EXPECT_EQ(lines[5], "1.250");
     EXPECT_EQ(lines[8], "250:a:");
     EXPECT_EQ(lines[9], "180:b:x:");
-    EXPECT_EQ(lines[10], std::string("400:") + LineEnd + ":");
+    EXPECT_EQ(lines[10], std::string("400:") + kLineEnd + ":");
     EXPECT_EQ(lines[11], "90:~:~:");
     EXPECT_EQ(lines[12], "70:a:~:");
 
@@ -114,7 +114,7 @@ TEST_F(ExerciseRecordTest, KeystrokesAreWrittenWithColonsEscapedAndReadBack)
     ASSERT_TRUE(loaded.LoadStatistics(PathOf("keys.stat")));
     ASSERT_EQ(loaded.EntryCount(), 5);
     EXPECT_EQ(Entry(loaded, 1).typed, 'x');
-    EXPECT_EQ(Entry(loaded, 2).expected, LineEnd);
+    EXPECT_EQ(Entry(loaded, 2).expected, kLineEnd);
     EXPECT_EQ(Entry(loaded, 2).interval, 400);
     // '~' cannot be told from an escaped colon: both read back as ':'.
     EXPECT_EQ(Entry(loaded, 3).expected, ':');

@@ -58,7 +58,7 @@ std::vector<std::string> TemporaryFiles(const packedtest::TempFolder& folder)
 std::string Load(const std::string& path)
 {
     PackedFile file;
-    file.Open(path, PackedFile::ReadMode, 0);
+    file.Open(path, PackedFile::kReadMode, 0);
     std::string text(kTextBytes + 1, '\0');
     text.resize(file.Read(text.data(), text.size()));
     return text;

@@ -15,9 +15,9 @@ TEST(PackedFile, OpeningChecksModeAndBlockSize)
     PackedFile file;
     EXPECT_FALSE(file.Open(folder.File("x"), 2, 4096));
     EXPECT_FALSE(file.Open(folder.File("x"), -1, 4096));
-    EXPECT_FALSE(file.Open(folder.File("x"), PackedFile::WriteMode, 0));
+    EXPECT_FALSE(file.Open(folder.File("x"), PackedFile::kWriteMode, 0));
     EXPECT_TRUE(folder.Entries().empty());
-    EXPECT_THROW(file.Open(folder.File("x"), PackedFile::ReadMode, 0), PackedFileError);
+    EXPECT_THROW(file.Open(folder.File("x"), PackedFile::kReadMode, 0), PackedFileError);
     EXPECT_THROW(file.Write("a", 1), PackedFileError);
 }
 
@@ -27,7 +27,7 @@ TEST(PackedFile, BlocksAreCappedAndReadsDeliverEverything)
     const std::string text = GermanText(300000, 2);
     {
         PackedFile file;
-        ASSERT_TRUE(file.Open(folder.File("big"), PackedFile::WriteMode, 1 << 20));
+        ASSERT_TRUE(file.Open(folder.File("big"), PackedFile::kWriteMode, 1 << 20));
         file.Write(text.data(), 100);
         file.Write(text.data() + 100, text.size() - 100);
         file.Close();
@@ -37,7 +37,7 @@ TEST(PackedFile, BlocksAreCappedAndReadsDeliverEverything)
     EXPECT_EQ(decoded->blockLengths, (std::vector<std::size_t>{131072, 131072, 300000 - 2 * 131072}));
 
     PackedFile file;
-    ASSERT_TRUE(file.Open(folder.File("big"), PackedFile::ReadMode, 0));
+    ASSERT_TRUE(file.Open(folder.File("big"), PackedFile::kReadMode, 0));
     std::string back;
     char piece[9999];
     std::size_t got;
@@ -56,7 +56,7 @@ TEST(PackedFile, AnAbandonedWriteLeavesTheOldFile)
     packedtest::WriteAll(target, "old");
     {
         PackedFile file;
-        ASSERT_TRUE(file.Open(target, PackedFile::WriteMode, 4096));
+        ASSERT_TRUE(file.Open(target, PackedFile::kWriteMode, 4096));
         const std::string text = GermanText(10000, 1);
         file.Write(text.data(), text.size());
         EXPECT_EQ(folder.Entries().size(), 2u) << "the data goes to a file beside the target";

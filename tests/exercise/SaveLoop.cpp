@@ -19,7 +19,7 @@ int main(int argc, char** argv)
         std::strtoul(argv[2], nullptr, 10), static_cast<unsigned>(std::strtoul(argv[3], nullptr, 10)));
     for (bool first = true;; first = false) {
         PackedFile file;
-        file.Open(target, PackedFile::WriteMode, 4096);
+        file.Open(target, PackedFile::kWriteMode, 4096);
         file.Write(text.data(), text.size());
         file.Close();
         if (first) {

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int Rate = ToneSynthesizer::SampleRate;
+constexpr int Rate = ToneSynthesizer::kSampleRate;
 
 // Sign changes between from and to: twice the frequency times the length.
 int ZeroCrossings(const std::vector<std::int16_t>& samples, std::size_t from, std::size_t to)
@@ -57,8 +57,8 @@ TEST(ToneSynthesizer, ToneStaysInRangeAndFadesInAndOut)
     int peak = 0;
     for (std::int16_t s : samples)
         peak = std::max(peak, std::abs(static_cast<int>(s)));
-    EXPECT_LE(peak, ToneSynthesizer::Amplitude);
-    EXPECT_GT(peak, ToneSynthesizer::Amplitude * 9 / 10);
+    EXPECT_LE(peak, ToneSynthesizer::kAmplitude);
+    EXPECT_GT(peak, ToneSynthesizer::kAmplitude * 9 / 10);
     // No step at either end that would click.
     EXPECT_LT(std::abs(samples.front()), 100);
     EXPECT_LT(std::abs(samples.back()), 100);
@@ -74,7 +74,7 @@ TEST(ToneSynthesizer, OddPiecesGiveSilenceOrNothingAndStayBounded)
         EXPECT_TRUE(std::all_of(samples.begin(), samples.end(), [](std::int16_t s) { return s == 0; }));
     }
     EXPECT_EQ(ToneSynthesizer::Synthesize({{440, INT_MAX}}).size(),
-              ToneSynthesizer::SampleCount(ToneSynthesizer::MaxSegmentMs, Rate));
+              ToneSynthesizer::SampleCount(ToneSynthesizer::kMaxSegmentMs, Rate));
 }
 
 } // namespace

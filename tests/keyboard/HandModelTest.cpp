@@ -116,7 +116,7 @@ TEST_F(HandModelTest, AbsurdPointsStayInRange)
 // to widen their rectangles by the pen.
 TEST_F(HandModelTest, PointsAreReadClampedFarOutsideAnyWindow)
 {
-    constexpr int far = HandModel::FarUnits;
+    constexpr int far = HandModel::kFarUnits;
     const struct
     {
         const char* line;

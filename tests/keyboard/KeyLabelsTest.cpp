@@ -57,7 +57,7 @@ TEST_F(KeyLabelsTest, EveryLabelOfTheShippedKeyboardsFitsItsKeyWithoutOverlappin
                 }
                 SCOPED_TRACE("key " + Utf8(key.name));
                 const KeyboardKey::PixelRect rect = key.PixelRectIn(layout.KeyArea());
-                const int pen = KeyboardPainter::KeyPen;
+                const int pen = KeyboardPainter::kKeyPen;
                 const QRect face(QPoint(rect.left + pen, rect.top + pen),
                                  QPoint(rect.right - 1 - pen, rect.bottom - 1 - pen));
                 const std::vector<KeyLabels::Label> labels = KeyLabels::Of(key, rect, unit, pen, viewPixels);

@@ -280,7 +280,7 @@ TEST_F(KeyboardHighlightTest, KeptFingerOutlinesFlipThePixelsOfTheirLines)
         StartLine("a");
         const ViewLayout& layout = m_view->Layout();
         const int top = layout.HandsTop();
-        for (int finger = 0; finger < HandModel::FingerCount; ++finger) {
+        for (int finger = 0; finger < HandModel::kFingerCount; ++finger) {
             QImage kept = Screen().copy();
             QImage expected = kept.copy();
             {

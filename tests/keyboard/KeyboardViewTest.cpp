@@ -53,7 +53,7 @@ TEST_F(KeyboardViewTest, FontIsTheLargestWithWhichFourLinesOfSeventyFit)
     view.ComputeLayout(true, true, true);
     const int height = view.FontHeight();
     ASSERT_LT(height, 0);
-    ASSERT_GT(height, ViewFont::StartHeight);
+    ASSERT_GT(height, ViewFont::kStartHeight);
     const ViewFont::Cell chosen = ViewFont::Measure(view.TextFont());
     EXPECT_EQ(chosen.cx, view.Layout().cx);
     EXPECT_LE(70 * chosen.cx, 800 - 10);
@@ -62,12 +62,12 @@ TEST_F(KeyboardViewTest, FontIsTheLargestWithWhichFourLinesOfSeventyFit)
 
     // A wide window is limited by the largest font.
     MakeView(2400, 1200).ComputeLayout(true, true, true);
-    EXPECT_EQ(m_view->FontHeight(), ViewFont::StartHeight);
+    EXPECT_EQ(m_view->FontHeight(), ViewFont::kStartHeight);
 
     // Too small even for the smallest character height: the search goes on through the
     // cell heights and stops at 39.
     MakeView(40, 10).ComputeLayout(true, true, true);
-    EXPECT_EQ(m_view->FontHeight(), ViewFont::EndHeight - 1);
+    EXPECT_EQ(m_view->FontHeight(), ViewFont::kEndHeight - 1);
 }
 
 // A keyboard of the test's own with a key over two rows and a key 24 units wide.

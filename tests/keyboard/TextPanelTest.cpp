@@ -215,8 +215,8 @@ TEST_F(TextPanelTest, LineChangeShowsThePanelOfAFullRepaint)
     std::string previousMarks(70, ' ');
     m_view->SetViewState({0, lineCount, 0, Lesson, marks, previousMarks});
     m_view->PaintAll();
-    const QRect panel(0, Y() - ViewLayout::Margin, m_view->Layout().clientWidth,
-                      m_view->Layout().keyboardTop - Y() + ViewLayout::Margin);
+    const QRect panel(0, Y() - ViewLayout::kMargin, m_view->Layout().clientWidth,
+                      m_view->Layout().keyboardTop - Y() + ViewLayout::kMargin);
     for (int line = 0; line + 1 < lineCount; ++line) {
         const int length = static_cast<int>(lesson[static_cast<std::size_t>(line)].size());
         for (int column = 1; column <= length; ++column) {

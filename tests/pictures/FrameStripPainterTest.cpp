@@ -65,7 +65,7 @@ protected:
     // The canvas drawn twice as large: canvas pixel (x, y) at (2x, 2y).
     QRgb Shown(int x, int y) const { return m_target.pixel(2 * x, 2 * y); }
 
-    std::array<QImage, FrameStrip::AnimationCount> m_movies;
+    std::array<QImage, FrameStrip::kAnimationCount> m_movies;
     FrameStripPainter::MovieSlots m_slots{};
     QImage m_welcome;
     QImage m_target;

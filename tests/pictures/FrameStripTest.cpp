@@ -64,7 +64,7 @@ TEST(FrameStrip, StripsAndFramesNeeded)
     const FrameStrip strip(12);
     const int movies[] = {5, 6, 7, 8, 1, 2, 3, 4};
     const int needed[] = {2, 2, 2, 2, 5, 4, 5, 5};
-    for (int animation = 0; animation < FrameStrip::AnimationCount; ++animation) {
+    for (int animation = 0; animation < FrameStrip::kAnimationCount; ++animation) {
         EXPECT_EQ(FrameStrip::MovieNumber(animation), movies[animation]);
         EXPECT_EQ(FrameStrip::StripFileName(animation), "Movie" + std::to_string(movies[animation]) + ".jpg");
         EXPECT_EQ(strip.FramesNeeded(animation), needed[animation]);

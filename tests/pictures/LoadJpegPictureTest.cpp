@@ -275,7 +275,7 @@ TEST_F(LoadJpegPictureTest, EndlessScansAreCutShort)
     const std::size_t end = whole.rfind("\xFF\xD9");
     ASSERT_LT(lastScan, end);
     std::string repeated = whole.substr(0, end);
-    for (int i = 0; i < MaxJpegScans; ++i) {
+    for (int i = 0; i < kMaxJpegScans; ++i) {
         repeated += whole.substr(lastScan, end - lastScan);
     }
     picturetest::WriteAll(path, repeated + "\xFF\xD9");
@@ -288,7 +288,7 @@ TEST_F(LoadJpegPictureTest, EndlessScansAreCutShort)
     picturetest::WriteJpeg(path, 16, 16, JpegKind::ManyScans, samples);
     EXPECT_FALSE(LoadJpegPicture(path, picture, &failure));
     EXPECT_EQ(failure.kind, Kind::FatalError);
-    EXPECT_NE(failure.message.find(std::to_string(MaxJpegScans)), std::string::npos) << failure.message;
+    EXPECT_NE(failure.message.find(std::to_string(kMaxJpegScans)), std::string::npos) << failure.message;
 }
 
 } // namespace

@@ -43,12 +43,12 @@ TEST(ShippedPictures, EverySetLoadsWithStripsLongEnoughForTheirAnimations)
         ExpectLoads(set / "HandsBG.jpg", 1400, 140);
         ExpectLoads(set / "StatBG.jpg", 1000, 50);
         ExpectLoads(set / "Background.jpg", 128, 128);
-        for (int animation = 0; animation < FrameStrip::AnimationCount; ++animation) {
+        for (int animation = 0; animation < FrameStrip::kAnimationCount; ++animation) {
             const fs::path file = set / FrameStrip::StripFileName(animation);
             SCOPED_TRACE(file.string());
             Picture movie;
             ASSERT_TRUE(LoadJpegPicture(file.string(), movie));
-            EXPECT_EQ(movie.height, FrameStrip::FrameSize);
+            EXPECT_EQ(movie.height, FrameStrip::kFrameSize);
             EXPECT_GE(FrameStrip::FrameCount(movie.width), strip.FramesNeeded(animation));
         }
     }

@@ -21,7 +21,7 @@ HandGeometry::Finger Mirrored(const HandGeometry::Finger& finger)
             QPointF(HandGeometry::PictureWidth - finger.tip.x(), finger.tip.y()), finger.width};
 }
 
-std::array<HandGeometry::Finger, HandGeometry::FingerCount> BuildFingers()
+std::array<HandGeometry::Finger, HandGeometry::kFingerCount> BuildFingers()
 {
     // Left hand, little finger to index finger: tip height, base height, width.
     struct Row
@@ -32,7 +32,7 @@ std::array<HandGeometry::Finger, HandGeometry::FingerCount> BuildFingers()
     };
     constexpr Row rows[4] = {{42, 116, 38}, {23, 112, 42}, {14, 110, 44}, {22, 112, 44}};
     const double handCentre = Centre - 3 * KeyPitch;
-    std::array<HandGeometry::Finger, HandGeometry::FingerCount> fingers{};
+    std::array<HandGeometry::Finger, HandGeometry::kFingerCount> fingers{};
     for (int i = 0; i < 4; ++i) {
         const double tipX = Centre - 1.5 * KeyPitch - (3 - i) * KeyPitch;
         // The fingers fan out a little from the knuckles to the tips.
@@ -102,7 +102,7 @@ QPainterPath PalmPath(int hand)
 
 } // namespace
 
-const std::array<HandGeometry::Finger, HandGeometry::FingerCount>& HandGeometry::Fingers()
+const std::array<HandGeometry::Finger, HandGeometry::kFingerCount>& HandGeometry::Fingers()
 {
     static const auto fingers = BuildFingers();
     return fingers;
@@ -166,8 +166,8 @@ std::vector<QPoint> HandGeometry::OutlineInUnits(int finger)
     points.push_back(points.front());
     std::vector<QPoint> units;
     for (const QPointF& p : points) {
-        units.emplace_back(static_cast<int>(std::lround(p.x() * UnitsWide / PictureWidth)),
-                           static_cast<int>(std::lround(p.y() * UnitsHigh / PictureHeight)));
+        units.emplace_back(static_cast<int>(std::lround(p.x() * kUnitsWide / PictureWidth)),
+                           static_cast<int>(std::lround(p.y() * kUnitsHigh / PictureHeight)));
     }
     return units;
 }

@@ -16,9 +16,9 @@ class HandGeometry
 public:
     static constexpr int PictureWidth = 1400;
     static constexpr int PictureHeight = 140;
-    static constexpr int UnitsWide = 700;
-    static constexpr int UnitsHigh = 100;
-    static constexpr int FingerCount = 10;
+    static constexpr int kUnitsWide = 700;
+    static constexpr int kUnitsHigh = 100;
+    static constexpr int kFingerCount = 10;
 
     // A finger is a capsule from its base (hidden in the hand) to its tip.
     struct Finger
@@ -30,7 +30,7 @@ public:
 
     // Numbered as in the keyboard files: 0 to 4 the left hand from little finger to
     // thumb, 5 to 9 the right hand from thumb to little finger.
-    static const std::array<Finger, FingerCount>& Fingers();
+    static const std::array<Finger, kFingerCount>& Fingers();
 
     static QPainterPath FingerPath(const Finger& finger);
     static QPainterPath NailPath(const Finger& finger);

@@ -14,7 +14,7 @@ constexpr int Weight = 1;
 std::string HandsFile::Text()
 {
     std::string text;
-    for (int finger = 0; finger < HandGeometry::FingerCount; ++finger) {
+    for (int finger = 0; finger < HandGeometry::kFingerCount; ++finger) {
         bool first = true;
         for (const QPoint& p : HandGeometry::OutlineInUnits(finger)) {
             text += std::to_string(p.x()) + ':' + std::to_string(p.y()) + ':' + (first ? '0' : '1') + ':' +

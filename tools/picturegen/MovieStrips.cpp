@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int Size = MovieStrips::FrameSize;
+constexpr int Size = MovieStrips::kFrameSize;
 constexpr int Block = 8;
 constexpr double GroundY = 38;
 

@@ -13,7 +13,7 @@ struct SetStyle;
 class MovieStrips
 {
 public:
-    static constexpr int FrameSize = 50;
+    static constexpr int kFrameSize = 50;
     static constexpr int StripCount = 8;
 
     static std::array<QImage, StripCount> Build(const SetStyle& style);
