@@ -105,7 +105,7 @@ LessonSelectionDialog::LessonSelectionDialog(UserProfile& profile, const LessonC
 
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     // The proposed lesson stays visible while a button has the focus.
-    m_list->SetShowSelectionAlways(true);
+    m_list->setShowSelectionAlways(true);
     for (const Column& column : kColumns) {
         const QString heading = DialogText::FromTable(column.heading);
         const int index = m_list->AddColumn(heading, column.width);
@@ -175,7 +175,7 @@ void LessonSelectionDialog::OnInitDialog()
     // Only the low 16 bits are a width.
     for (int& width : widths)
         width &= 0xFFFF;
-    m_list->SetColumnWidths(widths);
+    m_list->setColumnWidths(widths);
 
     FillList();
     m_list->setFocus();
@@ -337,5 +337,5 @@ void LessonSelectionDialog::SaveState()
     if (isVisible())
         m_placement.SavePlacement();
     if (!m_showsMessage)
-        m_placement.SaveColumnWidths("", m_list->ColumnWidths());
+        m_placement.SaveColumnWidths("", m_list->columnWidths());
 }

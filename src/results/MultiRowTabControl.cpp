@@ -37,7 +37,7 @@ QString MultiRowTabControl::TabText(int index) const
     return index >= 0 && index < Count() ? m_texts[index] : QString();
 }
 
-void MultiRowTabControl::SetCurrentIndex(int index)
+void MultiRowTabControl::setCurrentIndex(int index)
 {
     if (index < 0 || index >= Count() || index == m_current)
         return;
@@ -155,7 +155,7 @@ void MultiRowTabControl::mousePressEvent(QMouseEvent* event)
 {
     const int tab = TabAt(event->position().toPoint());
     if (tab >= 0 && event->button() == Qt::LeftButton) {
-        SetCurrentIndex(tab);
+        setCurrentIndex(tab);
         event->accept();
         return;
     }
@@ -166,7 +166,7 @@ void MultiRowTabControl::keyPressEvent(QKeyEvent* event)
 {
     if (Count() > 0 && (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)) {
         const int step = event->key() == Qt::Key_Left ? -1 : 1;
-        SetCurrentIndex((m_current + step + Count()) % Count());
+        setCurrentIndex((m_current + step + Count()) % Count());
         event->accept();
         return;
     }

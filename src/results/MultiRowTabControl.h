@@ -19,8 +19,8 @@ public:
     int AddTab(const QString& text);
     int Count() const { return static_cast<int>(m_texts.size()); }
     QString TabText(int index) const;
-    int CurrentIndex() const { return m_current; }
-    void SetCurrentIndex(int index);
+    int currentIndex() const { return m_current; }
+    void setCurrentIndex(int index);
 
     // The tabs' rectangles for the control's current width, in its coordinates.
     std::vector<QRect> TabRects() const;

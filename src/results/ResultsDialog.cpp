@@ -183,14 +183,14 @@ QWidget* ResultsDialog::PageWidget(int page) const
 
 int ResultsDialog::CurrentPage() const
 {
-    return m_tabs->CurrentIndex();
+    return m_tabs->currentIndex();
 }
 
 void ResultsDialog::ShowPage(int page)
 {
     if (page < 0 || page >= kPageCount)
         return;
-    m_tabs->SetCurrentIndex(page);
+    m_tabs->setCurrentIndex(page);
     for (QWidget* each : m_pages)
         if (each != m_pages[static_cast<std::size_t>(page)])
             each->hide();
@@ -235,7 +235,7 @@ void ResultsDialog::SetUpList(FullRowListView* list, KeyListKind kind)
     // Only the low 16 bits are a width.
     for (int& width : widths)
         width &= 0xFFFF;
-    list->SetColumnWidths(widths);
+    list->setColumnWidths(widths);
 }
 
 void ResultsDialog::FillList(KeyListKind kind)
@@ -302,6 +302,6 @@ void ResultsDialog::SaveState()
     // A dialog run by a script was never placed by anyone; its placement is not news.
     if (isVisible())
         m_placement.SavePlacement();
-    m_placement.SaveColumnWidths(kFaultsSuffix, m_faultsList->ColumnWidths());
-    m_placement.SaveColumnWidths(kSpeedSuffix, m_speedList->ColumnWidths());
+    m_placement.SaveColumnWidths(kFaultsSuffix, m_faultsList->columnWidths());
+    m_placement.SaveColumnWidths(kSpeedSuffix, m_speedList->columnWidths());
 }

@@ -9,6 +9,7 @@
 #include "widgets/DialogFont.h"
 #include "widgets/DialogText.h"
 #include "widgets/ProgramText.h"
+#include "widgets/ScriptedAnswer.h"
 
 #include <QDir>
 #include <QEvent>
@@ -24,8 +25,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include <deque>
 #include <filesystem>
+#include <optional>
 
 namespace {
 
@@ -58,7 +59,7 @@ constexpr int kReadLimit = 49;
 constexpr int kPictureWidth = 150;
 constexpr int kPictureHeight = 200;
 
-struct ScriptedAnswer
+struct Answer
 {
     QString name;
     QString password;
@@ -66,11 +67,7 @@ struct ScriptedAnswer
     bool accept = true;
 };
 
-std::deque<ScriptedAnswer>& NextAnswers()
-{
-    static std::deque<ScriptedAnswer> answers;
-    return answers;
-}
+using Script = ScriptedAnswer<LoginDialog, Answer>;
 
 // Field texts in the logic's Windows-1250 form.
 std::string ToLogic(const QString& text)
@@ -118,17 +115,17 @@ void KeepPlaceWhenHidden(QWidget* widget)
 void LoginDialog::SetNextAnswer(const QString& name, const QString& password, const QString& confirmation,
                                 bool accept)
 {
-    NextAnswers().push_back(ScriptedAnswer{name, password, confirmation, accept});
+    Script::Add(Answer{name, password, confirmation, accept});
 }
 
 void LoginDialog::ClearNextAnswers()
 {
-    NextAnswers().clear();
+    Script::Clear();
 }
 
 bool LoginDialog::HasNextAnswer()
 {
-    return !NextAnswers().empty();
+    return Script::Has();
 }
 
 LoginDialog::LoginDialog(UserProfile& profile, LoginMessages& messages, QWidget* parent)
@@ -222,7 +219,7 @@ int LoginDialog::exec()
 {
     m_finished = false;
     OnInitDialog();
-    if (!NextAnswers().empty()) {
+    if (Script::Has()) {
         RunScript();
         return result();
     }
@@ -479,14 +476,14 @@ void LoginDialog::ShowPlainMessage(int stringId)
 void LoginDialog::RunScript()
 {
     m_scripted = true;
-    std::deque<ScriptedAnswer>& answers = NextAnswers();
-    while (!m_finished && !answers.empty()) {
-        const ScriptedAnswer answer = answers.front();
-        answers.pop_front();
-        m_name->setText(answer.name);
-        m_password->setText(answer.password);
-        m_confirmation->setText(answer.confirmation);
-        if (answer.accept)
+    while (!m_finished) {
+        const std::optional<Answer> answer = Script::Take();
+        if (!answer)
+            break;
+        m_name->setText(answer->name);
+        m_password->setText(answer->password);
+        m_confirmation->setText(answer->confirmation);
+        if (answer->accept)
             OnContinue();
         else
             reject();

@@ -60,7 +60,7 @@ int FullRowListView::AddColumn(const QString& heading, int width, Qt::Alignment 
     return column;
 }
 
-std::vector<int> FullRowListView::ColumnWidths() const
+std::vector<int> FullRowListView::columnWidths() const
 {
     std::vector<int> widths;
     for (int column = 0; column < columnCount(); ++column)
@@ -68,7 +68,7 @@ std::vector<int> FullRowListView::ColumnWidths() const
     return widths;
 }
 
-void FullRowListView::SetColumnWidths(const std::vector<int>& widths)
+void FullRowListView::setColumnWidths(const std::vector<int>& widths)
 {
     const int count = std::min(static_cast<int>(widths.size()), columnCount());
     for (int column = 0; column < count; ++column)
@@ -98,37 +98,37 @@ void FullRowListView::SetItemStateImage(QTreeWidgetItem* item, int state)
         item->setData(0, kStateImageRole, state);
 }
 
-void FullRowListView::SetTextColor(const QColor& color)
+void FullRowListView::setTextColor(const QColor& color)
 {
     m_textColor = color;
     viewport()->update();
 }
 
-void FullRowListView::SetTextBkColor(const QColor& color)
+void FullRowListView::setTextBkColor(const QColor& color)
 {
     m_textBkColor = color;
     viewport()->update();
 }
 
-void FullRowListView::SetBkColor(const QColor& color)
+void FullRowListView::setBkColor(const QColor& color)
 {
     m_bkColor = color;
     UpdatePalette();
 }
 
-void FullRowListView::SetFullRowSelect(bool on)
+void FullRowListView::setFullRowSelect(bool on)
 {
     m_fullRowSelect = on;
     viewport()->update();
 }
 
-void FullRowListView::SetClientWidthSelect(bool on)
+void FullRowListView::setClientWidthSelect(bool on)
 {
     m_clientWidthSelect = on;
     viewport()->update();
 }
 
-void FullRowListView::SetShowSelectionAlways(bool on)
+void FullRowListView::setShowSelectionAlways(bool on)
 {
     m_showSelectionAlways = on;
     viewport()->update();

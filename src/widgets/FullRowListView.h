@@ -48,30 +48,30 @@ public:
     // Appends a column; `format` aligns the column's texts (and its heading). The first
     // call replaces the tree's default column. Returns the column's index.
     int AddColumn(const QString& heading, int width, Qt::Alignment format = Qt::AlignLeft);
-    std::vector<int> ColumnWidths() const;
+    std::vector<int> columnWidths() const;
     // Sets the first widths.size() columns (columns beyond the list's are ignored).
-    void SetColumnWidths(const std::vector<int>& widths);
+    void setColumnWidths(const std::vector<int>& widths);
 
     void SetImageList(ImageList which, std::vector<QPixmap> images);
     static void SetItemImage(QTreeWidgetItem* item, int image);
     static void SetItemStateImage(QTreeWidgetItem* item, int state);
 
-    const QColor& TextColor() const { return m_textColor; }
-    const QColor& TextBkColor() const { return m_textBkColor; }
-    const QColor& BkColor() const { return m_bkColor; }
-    void SetTextColor(const QColor& color);
-    void SetTextBkColor(const QColor& color);
-    void SetBkColor(const QColor& color);
+    const QColor& textColor() const { return m_textColor; }
+    const QColor& textBkColor() const { return m_textBkColor; }
+    const QColor& bkColor() const { return m_bkColor; }
+    void setTextColor(const QColor& color);
+    void setTextBkColor(const QColor& color);
+    void setBkColor(const QColor& color);
 
-    bool FullRowSelect() const { return m_fullRowSelect; }
-    void SetFullRowSelect(bool on);
-    bool ClientWidthSelect() const { return m_clientWidthSelect; }
-    void SetClientWidthSelect(bool on);
+    bool fullRowSelect() const { return m_fullRowSelect; }
+    void setFullRowSelect(bool on);
+    bool clientWidthSelect() const { return m_clientWidthSelect; }
+    void setClientWidthSelect(bool on);
     // Keeps selected rows highlighted while the list has no focus.
-    bool ShowSelectionAlways() const { return m_showSelectionAlways; }
-    void SetShowSelectionAlways(bool on);
-    int ClientWidth() const { return m_clientWidth; }
-    int StateImageOffset() const { return m_stateImageOffset; }
+    bool showSelectionAlways() const { return m_showSelectionAlways; }
+    void setShowSelectionAlways(bool on);
+    int clientWidth() const { return m_clientWidth; }
+    int stateImageOffset() const { return m_stateImageOffset; }
 
     // Whether the row is drawn highlighted: selected while the list has the focus or
     // shows its selection always.

@@ -25,7 +25,7 @@ LinkLabel::LinkLabel(QWidget* parent)
     setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);
     setAutoFillBackground(false);
-    SetLinkColor(kLinkColor);
+    setLinkColor(kLinkColor);
 }
 
 LinkLabel::LinkLabel(const QString& address, QWidget* parent)
@@ -51,7 +51,7 @@ bool LinkLabel::OpenLink()
         QApplication::beep();
         return false;
     }
-    SetLinkColor(kVisitedColor);
+    setLinkColor(kVisitedColor);
     return true;
 }
 
@@ -70,7 +70,7 @@ void LinkLabel::mousePressEvent(QMouseEvent* event)
     QLabel::mousePressEvent(event);
 }
 
-void LinkLabel::SetLinkColor(const QColor& color)
+void LinkLabel::setLinkColor(const QColor& color)
 {
     m_linkColor = color;
     QPalette pal = palette();

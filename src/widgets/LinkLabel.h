@@ -30,7 +30,7 @@ public:
     LinkLabel(int stringId, QWidget* parent);
 
     const QString& Target() const { return m_target; }
-    const QColor& LinkColor() const { return m_linkColor; }
+    const QColor& linkColor() const { return m_linkColor; }
 
     // Opens the target (or the label's text); beeps when that fails and takes the
     // visited colour when it succeeds. False when nothing was opened.
@@ -44,7 +44,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void SetLinkColor(const QColor& color);
+    void setLinkColor(const QColor& color);
 
     QString m_target;
     QColor m_linkColor = kLinkColor;

@@ -47,7 +47,7 @@ CFirstTimePage2::CFirstTimePage2(CFirstTimeWizard& sheet)
     , m_list(new FullRowListView(this))
 {
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->SetShowSelectionAlways(true);
+    m_list->setShowSelectionAlways(true);
     m_list->setMinimumHeight(120);
 
     auto* layout = new QVBoxLayout(this);
@@ -96,13 +96,13 @@ void CFirstTimePage2::resizeEvent(QResizeEvent* event)
 void CFirstTimePage2::FitColumns()
 {
     // The letters take the room the limits leave: their differences are at the end.
-    std::vector<int> widths = m_list->ColumnWidths();
+    std::vector<int> widths = m_list->columnWidths();
     if (widths.size() < 3)
         return;
     const int scrollBar = m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_list);
     const int room = m_list->width() - 2 * m_list->frameWidth() - scrollBar - widths[1] - widths[2];
     widths[0] = std::max(m_lettersWidth, room);
-    m_list->SetColumnWidths(widths);
+    m_list->setColumnWidths(widths);
 }
 
 void CFirstTimePage2::OnSetActive()

@@ -96,7 +96,7 @@ TEST_F(AboutDialogTest, ClickingTheAddressesOpensAMailAndTheWebSite)
     EXPECT_EQ(opened[0].scheme(), QStringLiteral("mailto"));
     EXPECT_EQ(opened[0].path(), QStringLiteral("kontakt@tippwerk.org"));
     EXPECT_EQ(opened[1], QUrl(QStringLiteral("https://tippwerk.org")));
-    EXPECT_EQ(Link(AboutDialog::kMailLinkId)->LinkColor(), LinkLabel::kVisitedColor);
+    EXPECT_EQ(Link(AboutDialog::kMailLinkId)->linkColor(), LinkLabel::kVisitedColor);
 }
 
 TEST_F(AboutDialogTest, EnterClosesWithOkAndEscapeWithCancel)

@@ -194,7 +194,7 @@ TEST_F(LessonSelectionDialogTest, NewUserIsOfferedTheFirstLesson)
     for (int column = 0; column < 9; ++column)
         EXPECT_EQ(list->headerItem()->text(column),
                   QString::fromStdString(StringTable::Utf8(headings[column])));
-    EXPECT_EQ(list->ColumnWidths(), (std::vector<int>{100, 170, 50, 50, 50, 50, 160, 70, 40}));
+    EXPECT_EQ(list->columnWidths(), (std::vector<int>{100, 170, 50, 50, 50, 50, 160, 70, 40}));
     EXPECT_EQ(list->selectionMode(), QAbstractItemView::SingleSelection);
 
     ASSERT_EQ(RowCount(dialog), 1);
@@ -515,13 +515,13 @@ TEST_F(LessonSelectionDialogTest, ColumnWidthsAreKeptPerUser)
 
     LessonSelectionDialog again(User(), Catalog(), "Anna");
     Run(again, {});
-    EXPECT_EQ(List(again)->ColumnWidths(), (std::vector<int>{100, 260, 50, 50, 50, 50, 123, 70, 40}));
+    EXPECT_EQ(List(again)->columnWidths(), (std::vector<int>{100, 260, 50, 50, 50, 50, 123, 70, 40}));
     // A scripted run leaves the placement a person chose alone.
     EXPECT_EQ(Stored(QStringLiteral("Anna/lessondlg_cx")).toInt(), 700);
 
     LessonSelectionDialog other(User(), Catalog(), "Bert");
     Run(other, {});
-    EXPECT_EQ(List(other)->ColumnWidths(), (std::vector<int>{100, 170, 50, 50, 50, 50, 160, 70, 40}));
+    EXPECT_EQ(List(other)->columnWidths(), (std::vector<int>{100, 170, 50, 50, 50, 50, 160, 70, 40}));
 
     // Only the low 16 bits of a stored value are a width.
     QSettings(m_settings, QSettings::IniFormat)

@@ -199,9 +199,9 @@ TEST_F(ResultsDialogTest, EveryPageShowsTheRecordsEvaluation)
               (QStringList{QStringLiteral("1 Leerzeichen|0.300|2"), QStringLiteral("2 c|0.500|1"),
                            QStringLiteral("2 b|0.400|3"), QStringLiteral("1 a|0.200|11")}));
     const FullRowListView* faults = List(*dialog, ResultsDialog::kFaultsListId);
-    EXPECT_EQ(faults->ColumnWidths(), (std::vector<int>{80, 100, 180, 180}));
+    EXPECT_EQ(faults->columnWidths(), (std::vector<int>{80, 100, 180, 180}));
     EXPECT_EQ(faults->headerItem()->text(2), Table(144));
-    EXPECT_EQ(List(*dialog, ResultsDialog::kSpeedListId)->ColumnWidths(), (std::vector<int>{80, 100, 180}));
+    EXPECT_EQ(List(*dialog, ResultsDialog::kSpeedListId)->columnWidths(), (std::vector<int>{80, 100, 180}));
     EXPECT_EQ(HeaderImages(*dialog, ResultsDialog::kFaultsListId), Images({8, 8, 8, 8}));
 
     struct GraphCase
@@ -298,7 +298,7 @@ TEST_F(ResultsDialogTest, PlacementAndColumnWidthsAreKeptPerUser)
     const ExerciseRecord record = SmallRecord();
     const auto dialog = Open(record);
     EXPECT_EQ(dialog->size(), QSize(700, 480));
-    EXPECT_EQ(List(*dialog, ResultsDialog::kSpeedListId)->ColumnWidths(), (std::vector<int>{66, 123, 180}));
+    EXPECT_EQ(List(*dialog, ResultsDialog::kSpeedListId)->columnWidths(), (std::vector<int>{66, 123, 180}));
 
     RunModal(*dialog, [&] {
         List(*dialog, ResultsDialog::kFaultsListId)->setColumnWidth(1, 77);

@@ -145,7 +145,7 @@ TEST_F(FullRowListViewTest, CellsFollowTheColumnWidthsAndMargins)
     EXPECT_EQ(cells[1].alignment, Qt::AlignRight);
     EXPECT_EQ(cells[2].alignment, Qt::AlignHCenter);
 
-    list->SetColumnWidths({100, 30});
+    list->setColumnWidths({100, 30});
     const std::vector<FullRowListView::Cell> moved = list->RowCells(list->topLevelItem(0));
     EXPECT_EQ(moved[1].rect.left(), 106);
     EXPECT_EQ(moved[2].rect.left(), 136);
@@ -176,11 +176,11 @@ TEST_F(FullRowListViewTest, ACutTextIsLeftAlignedWhateverItsColumn)
 
 TEST_F(FullRowListViewTest, ColumnWidthsReadBackAndSurplusOrNegativeWidthsAreHarmless)
 {
-    EXPECT_EQ(list->ColumnWidths(), (std::vector<int>{80, 60, 60}));
-    list->SetColumnWidths({120, -7, 33, 99, 12});
-    EXPECT_EQ(list->ColumnWidths(), (std::vector<int>{120, 0, 33}));
-    list->SetColumnWidths({});
-    EXPECT_EQ(list->ColumnWidths(), (std::vector<int>{120, 0, 33}));
+    EXPECT_EQ(list->columnWidths(), (std::vector<int>{80, 60, 60}));
+    list->setColumnWidths({120, -7, 33, 99, 12});
+    EXPECT_EQ(list->columnWidths(), (std::vector<int>{120, 0, 33}));
+    list->setColumnWidths({});
+    EXPECT_EQ(list->columnWidths(), (std::vector<int>{120, 0, 33}));
     EXPECT_EQ(list->headerItem()->text(1), QStringLiteral("Tempo"));
     EXPECT_FALSE(list->header()->stretchLastSection());
 }
@@ -188,10 +188,10 @@ TEST_F(FullRowListViewTest, ColumnWidthsReadBackAndSurplusOrNegativeWidthsAreHar
 TEST_F(FullRowListViewTest, HighlightRunsFromTheLabelToTheWindowEdge)
 {
     QTreeWidgetItem* item = list->topLevelItem(0);
-    EXPECT_EQ(list->ClientWidth(), list->viewport()->width());
+    EXPECT_EQ(list->clientWidth(), list->viewport()->width());
     EXPECT_EQ(list->HighlightRect(item).left(), 0);
     EXPECT_EQ(list->HighlightRect(item).right(), list->viewport()->width() - 1);
-    list->SetClientWidthSelect(false);
+    list->setClientWidthSelect(false);
     EXPECT_EQ(list->HighlightRect(item).right(), 199);
 
     // Images come before the label and stay outside the highlight.
@@ -200,11 +200,11 @@ TEST_F(FullRowListViewTest, HighlightRunsFromTheLabelToTheWindowEdge)
     list->SetImageList(FullRowListView::ImageList::Small, {image});
     EXPECT_EQ(list->HighlightRect(item).left(), 16);
     list->SetImageList(FullRowListView::ImageList::State, {QPixmap(12, 16)});
-    EXPECT_EQ(list->StateImageOffset(), 12);
+    EXPECT_EQ(list->stateImageOffset(), 12);
     EXPECT_EQ(list->HighlightRect(item).left(), 28);
     EXPECT_EQ(list->RowCells(item)[0].rect.left(), 30);
     list->SetImageList(FullRowListView::ImageList::State, {});
-    EXPECT_EQ(list->StateImageOffset(), 0);
+    EXPECT_EQ(list->stateImageOffset(), 0);
 }
 
 TEST_F(FullRowListViewTest, SelectedRowIsHighlightedOnlyWithFocusOrShowSelectionAlways)
@@ -217,13 +217,13 @@ TEST_F(FullRowListViewTest, SelectedRowIsHighlightedOnlyWithFocusOrShowSelection
     // Without the focus a selected row looks like any other.
     EXPECT_FALSE(list->hasFocus());
     EXPECT_FALSE(list->IsRowDrawnSelected(item));
-    EXPECT_EQ(PixelInRow(1, edge), list->TextBkColor());
+    EXPECT_EQ(PixelInRow(1, edge), list->textBkColor());
     EXPECT_EQ(PixelInRow(1, 40), PixelInRow(0, 40));
 
-    list->SetShowSelectionAlways(true);
+    list->setShowSelectionAlways(true);
     EXPECT_TRUE(list->IsRowDrawnSelected(item));
     EXPECT_EQ(PixelInRow(1, edge), Highlight());
-    list->SetShowSelectionAlways(false);
+    list->setShowSelectionAlways(false);
 
     Focus();
     EXPECT_TRUE(list->IsRowDrawnSelected(item));
@@ -231,9 +231,9 @@ TEST_F(FullRowListViewTest, SelectedRowIsHighlightedOnlyWithFocusOrShowSelection
     // Over every column and past the last one, to the window's edge.
     EXPECT_EQ(PixelInRow(1, 150), Highlight());
     EXPECT_EQ(PixelInRow(1, edge), Highlight());
-    EXPECT_EQ(PixelInRow(0, edge), list->TextBkColor());
+    EXPECT_EQ(PixelInRow(0, edge), list->textBkColor());
 
-    list->SetClientWidthSelect(false);
+    list->setClientWidthSelect(false);
     EXPECT_EQ(PixelInRow(1, 150), Highlight());
     EXPECT_NE(PixelInRow(1, edge), Highlight());
 }
@@ -256,10 +256,10 @@ TEST_F(FullRowListViewTest, ClickAnywhereInARowSelectsTheWholeRow)
 
 TEST_F(FullRowListViewTest, ColoursAreTheListsOwn)
 {
-    list->SetTextBkColor(QColor(255, 255, 200));
-    list->SetBkColor(QColor(200, 255, 255));
-    list->SetTextColor(QColor(10, 20, 30));
-    EXPECT_EQ(list->TextColor(), QColor(10, 20, 30));
+    list->setTextBkColor(QColor(255, 255, 200));
+    list->setBkColor(QColor(200, 255, 255));
+    list->setTextColor(QColor(10, 20, 30));
+    EXPECT_EQ(list->textColor(), QColor(10, 20, 30));
     EXPECT_EQ(PixelInRow(0, 150), QColor(255, 255, 200));
     EXPECT_EQ(list->palette().color(QPalette::Base), QColor(200, 255, 255));
     // Below the last row the list's background shows.
@@ -281,5 +281,5 @@ TEST_F(FullRowListViewTest, ItemImagesAreDrawnAndTintedWhenSelected)
     const QColor tinted = PixelInRow(1, 8);
     EXPECT_NE(tinted, QColor(Qt::red));
     EXPECT_NEAR(tinted.red(), (255 + Highlight().red()) / 2, 2);
-    EXPECT_EQ(PixelInRow(2, 8), list->BkColor());
+    EXPECT_EQ(PixelInRow(2, 8), list->bkColor());
 }

@@ -34,7 +34,7 @@ TEST_F(LinkLabelTest, LooksLikeALinkWithAHandCursor)
 {
     LinkLabel label(QStringLiteral("www.tippwerk.de"), nullptr);
     EXPECT_EQ(label.text(), QStringLiteral("www.tippwerk.de"));
-    EXPECT_EQ(label.LinkColor(), QColor(50, 28, 255));
+    EXPECT_EQ(label.linkColor(), QColor(50, 28, 255));
     EXPECT_EQ(label.palette().color(QPalette::Active, QPalette::WindowText), QColor(50, 28, 255));
     EXPECT_EQ(label.cursor().shape(), Qt::PointingHandCursor);
     EXPECT_FALSE(label.autoFillBackground());
@@ -70,14 +70,14 @@ TEST_F(LinkLabelTest, OpenedLinkTurnsPurpleAndOnlyTheLeftButtonOpens)
     QTest::mouseClick(&label, Qt::RightButton);
     QTest::mouseClick(&label, Qt::MiddleButton);
     EXPECT_TRUE(opened.empty());
-    EXPECT_EQ(label.LinkColor(), LinkLabel::kLinkColor);
+    EXPECT_EQ(label.linkColor(), LinkLabel::kLinkColor);
 
     QTest::mouseClick(&label, Qt::LeftButton);
     ASSERT_EQ(opened.size(), 1u);
     // A bare "www." address is a web address.
     EXPECT_EQ(opened[0].scheme(), QStringLiteral("http"));
     EXPECT_EQ(opened[0].host(), QStringLiteral("www.tippwerk.de"));
-    EXPECT_EQ(label.LinkColor(), QColor(128, 0, 128));
+    EXPECT_EQ(label.linkColor(), QColor(128, 0, 128));
     EXPECT_EQ(label.palette().color(QPalette::Active, QPalette::WindowText), QColor(128, 0, 128));
 }
 
@@ -87,7 +87,7 @@ TEST_F(LinkLabelTest, FailedOpenKeepsTheColour)
     LinkLabel label(QStringLiteral("www.tippwerk.de"), nullptr);
     EXPECT_FALSE(label.OpenLink());
     EXPECT_EQ(opened.size(), 1u);
-    EXPECT_EQ(label.LinkColor(), LinkLabel::kLinkColor);
+    EXPECT_EQ(label.linkColor(), LinkLabel::kLinkColor);
 }
 
 TEST_F(LinkLabelTest, WithoutTargetTheTextIsOpenedAndAnEmptyLabelOpensNothing)

@@ -250,11 +250,11 @@ TEST_F(FirstTimeWizardTest, TestPageListsTheTestLessonsOfTheCourseChosenLast)
     EXPECT_EQ(list->headerItem()->text(0), Q("Buchstaben, die im Text verwendet wurden."));
     EXPECT_EQ(list->headerItem()->text(1), Q("Fehlerquote in Prozent"));
     EXPECT_EQ(list->headerItem()->text(2), Q("Anschläge pro Min."));
-    EXPECT_GE(list->ColumnWidths()[0], CFirstTimePage2::kLettersWidth);
-    EXPECT_GE(list->ColumnWidths()[1], CFirstTimePage2::kLimitWidth);
+    EXPECT_GE(list->columnWidths()[0], CFirstTimePage2::kLettersWidth);
+    EXPECT_GE(list->columnWidths()[1], CFirstTimePage2::kLimitWidth);
     EXPECT_EQ(list->selectionMode(), QAbstractItemView::SingleSelection);
     // All three columns are in sight, the letters taking what the limits leave.
-    const std::vector<int> widths = list->ColumnWidths();
+    const std::vector<int> widths = list->columnWidths();
     EXPECT_LE(widths[0] + widths[1] + widths[2], list->viewport()->width());
     EXPECT_GT(widths[0], CFirstTimePage2::kLettersWidth);
 
