@@ -2,9 +2,9 @@
 
 #include "widgets/DialogFont.h"
 #include "widgets/LinkLabel.h"
-#include "widgets/QtTestEnvironment.h"
+#include "support/QtTestEnvironment.h"
 
-#include "ModalRun.h"
+#include "support/ModalRun.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "MenuCommandFixture.h"
 
-#include "../widgets/QtTestEnvironment.h"
+#include "support/QtTestEnvironment.h"
 #include "app/AboutDialog.h"
 #include "app/HelpWindow.h"
 #include "app/ProgramIcon.h"

@@ -1,7 +1,7 @@
 #include "app/HelpWindow.h"
 
 #include "app/HelpBrowser.h"
-#include "widgets/QtTestEnvironment.h"
+#include "support/QtTestEnvironment.h"
 
 #include <QAction>
 #include <QFile>

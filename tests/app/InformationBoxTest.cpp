@@ -1,9 +1,9 @@
 #include "app/InformationBox.h"
 
 #include "widgets/DialogFont.h"
-#include "widgets/QtTestEnvironment.h"
+#include "support/QtTestEnvironment.h"
 
-#include "ModalRun.h"
+#include "support/ModalRun.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 #include "app/ProgramMessage.h"
 #include "widgets/DialogFont.h"
 
-#include "ModalRun.h"
+#include "support/ModalRun.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #include "MainFrameFixture.h"
 
-#include "../widgets/QtTestEnvironment.h"
+#include "support/QtTestEnvironment.h"
 #include "app/AboutDialog.h"
 #include "app/ExitCode.h"
 #include "app/ProgramIcon.h"

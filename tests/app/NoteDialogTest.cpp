@@ -1,9 +1,9 @@
 #include "app/NoteDialog.h"
 
 #include "widgets/DialogFont.h"
-#include "widgets/QtTestEnvironment.h"
+#include "support/QtTestEnvironment.h"
 
-#include "ModalRun.h"
+#include "support/ModalRun.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -3,9 +3,9 @@
 #include "app/ExitCode.h"
 #include "app/PictureStore.h"
 #include "app/WelcomeSound.h"
-#include "widgets/QtTestEnvironment.h"
+#include "support/QtTestEnvironment.h"
 
-#include "ModalRun.h"
+#include "support/ModalRun.h"
 #include "PictureTestFolder.h"
 
 #include <QApplication>

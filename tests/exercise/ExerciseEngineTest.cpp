@@ -5,9 +5,9 @@
 #include "exercise/LessonCatalog.h"
 #include "exercise/LineFile.h"
 #include "exercise/TypingSession.h"
-#include "resources/ProgramPaths.h"
 #include "resources/StringTable.h"
 #include "settings/AppSettings.h"
+#include "support/TemporaryProgramFolder.h"
 #include "users/UserProfile.h"
 
 #include <filesystem>
@@ -49,10 +49,8 @@ class ExerciseEngineTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_dir = fs::temp_directory_path() / ("tippwerk-engine-" + std::to_string(::getpid()) + "-" +
-                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(m_dir / "lessons");
-        ProgramPaths::SetProgramFolderForTesting(m_dir.string());
+        ASSERT_TRUE(m_folder.IsValid());
+        m_dir = m_folder.Root();
         LineFile file;
         file.AddLine("00000407_a");
         for (const LessonText& lesson : Course()) {
@@ -73,12 +71,6 @@ protected:
         ASSERT_TRUE(session.catalog.ReloadLessons());
         host.Attach(engine);
     }
-    void TearDown() override
-    {
-        ProgramPaths::SetProgramFolderForTesting({});
-        fs::remove_all(m_dir);
-    }
-
     // Types bytes `millis` apart; the line end goes in as Enter.
     void Type(const std::string& text, std::int64_t millis = 200)
     {
@@ -103,6 +95,7 @@ protected:
         return entry;
     }
 
+    TemporaryProgramFolder m_folder{"lessons"};
     fs::path m_dir;
     FakeExerciseClock clock;
     FakeExerciseHost host{clock};

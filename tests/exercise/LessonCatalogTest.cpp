@@ -2,9 +2,9 @@
 #include "exercise/LimitDialogPrompt.h"
 #include "exercise/LineFile.h"
 #include "exercise/TypeableCharacters.h"
-#include "resources/ProgramPaths.h"
 #include "resources/TextCodec.h"
 #include "rtf/RtfFileError.h"
+#include "support/TemporaryProgramFolder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -55,16 +55,9 @@ class LessonCatalogTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_dir = fs::temp_directory_path() / ("tippwerk-catalog-" + std::to_string(::getpid()) + "-" +
-                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(m_dir / "lessons");
-        ProgramPaths::SetProgramFolderForTesting(m_dir.string());
+        ASSERT_TRUE(m_folder.IsValid());
+        m_dir = m_folder.Root();
         m_typeable.Set(AllBytesFrom32());
-    }
-    void TearDown() override
-    {
-        ProgramPaths::SetProgramFolderForTesting({});
-        fs::remove_all(m_dir);
     }
 
     // The course of the catalogues made here: the user's, as the application gives it.
@@ -90,6 +83,7 @@ protected:
         return path.string();
     }
 
+    TemporaryProgramFolder m_folder{"lessons"};
     fs::path m_dir;
 };
 

@@ -2,7 +2,7 @@
 #include "RecordingMidiPort.h"
 #include "RecordingSoundOutput.h"
 #include "settings/AppSettings.h"
-#include "widgets/QtTestEnvironment.h"
+#include "support/QtTestEnvironment.h"
 
 #include <QTest>
 

@@ -6,7 +6,7 @@
 #include "pictures/PictureLoader.h"
 #include "resources/ProgramPaths.h"
 #include "resources/TextCodec.h"
-#include "widgets/QtTestEnvironment.h"
+#include "support/QtTestEnvironment.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -2,11 +2,12 @@
 
 #include "exercise/LineFile.h"
 #include "exercise/TypeableCharacters.h"
-#include "resources/ProgramPaths.h"
 #include "resources/TextCodec.h"
+#include "support/TemporaryProgramFolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -18,18 +19,11 @@ class ProgramFolderFixture : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("tippwerk-keyboard-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(m_dir);
-        std::filesystem::create_directories(m_dir / "config");
-        ProgramPaths::SetProgramFolderForTesting(m_dir.string());
+        m_folder.emplace({"config"});
+        ASSERT_TRUE(m_folder->IsValid());
+        m_dir = m_folder->Root();
     }
-    void TearDown() override
-    {
-        ProgramPaths::SetProgramFolderForTesting({});
-        std::filesystem::remove_all(m_dir);
-    }
+    void TearDown() override { m_folder.reset(); }
 
     // config/<name> as a packed line file of the given UTF-8 lines.
     void WriteConfig(const std::string& name, const std::vector<std::string>& utf8Lines)
@@ -42,6 +36,7 @@ protected:
 
     std::string ConfigPath(const std::string& name) const { return (m_dir / "config" / name).string(); }
 
+    std::optional<TemporaryProgramFolder> m_folder;
     std::filesystem::path m_dir;
 
     // What the keyboards loaded here can type.

@@ -4,6 +4,7 @@
 #include "pictures/PictureLoader.h"
 #include "pictures/PictureMessages.h"
 #include "resources/StringTable.h"
+#include "support/QtTestEnvironment.h"
 
 #include <QAbstractButton>
 

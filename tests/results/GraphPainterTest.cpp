@@ -2,7 +2,7 @@
 #include "results/ResultGraph.h"
 
 #include "widgets/DialogFont.h"
-#include "widgets/QtTestEnvironment.h"
+#include "support/QtTestEnvironment.h"
 
 #include <QFontMetrics>
 #include <QImage>

@@ -11,9 +11,9 @@
 #include "settings/WindowPlacementStore.h"
 #include "widgets/DialogFont.h"
 #include "widgets/FullRowListView.h"
-#include "widgets/QtTestEnvironment.h"
+#include "support/QtTestEnvironment.h"
 
-#include "app/ModalRun.h"
+#include "support/ModalRun.h"
 
 #include <QHeaderView>
 #include <QLineEdit>

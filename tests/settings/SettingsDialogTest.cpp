@@ -1,4 +1,4 @@
-#include "app/ModalRun.h"
+#include "support/ModalRun.h"
 #include "feedback/RecordingSoundOutput.h"
 #include "feedback/SoundCatalog.h"
 #include "feedback/SoundFeedback.h"

@@ -1,9 +1,9 @@
 #include "UserDialogTestFolder.h"
 #include "app/InformationBoxLoginMessages.h"
-#include "app/ModalRun.h"
+#include "support/ModalRun.h"
 #include "settings/AppSettings.h"
 #include "widgets/DialogFont.h"
-#include "widgets/QtTestEnvironment.h"
+#include "support/QtTestEnvironment.h"
 
 #include <QLabel>
 #include <QLineEdit>

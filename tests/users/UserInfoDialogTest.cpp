@@ -1,5 +1,5 @@
 #include "UserDialogTestFolder.h"
-#include "app/ModalRun.h"
+#include "support/ModalRun.h"
 #include "widgets/DialogFont.h"
 
 #include <QCollator>

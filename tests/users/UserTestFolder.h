@@ -1,11 +1,12 @@
 #pragma once
 
 #include "exercise/LineFile.h"
-#include "resources/ProgramPaths.h"
+#include "support/TemporaryProgramFolder.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,20 +16,16 @@ class UserTestFolder : public ::testing::Test
 protected:
     void SetUp() override
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tippwerk-users-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_root = pattern + '/';
-        std::filesystem::create_directory(m_root + "users");
-        ProgramPaths::SetProgramFolderForTesting(m_root);
+        m_folder.emplace({"users"});
+        ASSERT_TRUE(m_folder->IsValid());
+        m_root = m_folder->Root();
         ::unsetenv("TIPPWERK_DISKETTE");
     }
 
     void TearDown() override
     {
-        ProgramPaths::SetProgramFolderForTesting({});
         ::unsetenv("TIPPWERK_DISKETTE");
-        std::error_code ec;
-        std::filesystem::remove_all(m_root, ec);
+        m_folder.reset();
     }
 
     std::string Users() const { return m_root + "users/"; }
@@ -48,5 +45,6 @@ protected:
         return file.Lines();
     }
 
+    std::optional<TemporaryProgramFolder> m_folder;
     std::string m_root;
 };

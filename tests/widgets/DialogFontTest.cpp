@@ -1,7 +1,7 @@
 #include "widgets/DialogFont.h"
 #include "widgets/DialogText.h"
 
-#include "widgets/QtTestEnvironment.h"
+#include "support/QtTestEnvironment.h"
 
 #include <QCheckBox>
 #include <QDialog>

@@ -1,6 +1,6 @@
 #include "widgets/FullRowListView.h"
 
-#include "widgets/QtTestEnvironment.h"
+#include "support/QtTestEnvironment.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #include "widgets/LinkLabel.h"
 
-#include "widgets/QtTestEnvironment.h"
+#include "support/QtTestEnvironment.h"
 
 #include <QTest>
 #include <QUrl>

@@ -1,7 +1,7 @@
 #include "widgets/ScriptedAnswer.h"
 
 #include "widgets/ControlById.h"
-#include "widgets/QtTestEnvironment.h"
+#include "support/QtTestEnvironment.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "WizardTestFolder.h"
-#include "app/ModalRun.h"
-#include "widgets/QtTestEnvironment.h"
+#include "support/ModalRun.h"
+#include "support/QtTestEnvironment.h"
 
 #include "resources/StringTable.h"
 #include "widgets/FullRowListView.h"

@@ -1,4 +1,4 @@
-#include "app/ModalRun.h"
+#include "support/ModalRun.h"
 
 #include "exercise/ExerciseRecord.h"
 #include "resources/TextCodec.h"

@@ -3,8 +3,8 @@
 #include "exercise/LessonCatalog.h"
 #include "exercise/LineFile.h"
 #include "exercise/TypingSession.h"
-#include "resources/ProgramPaths.h"
 #include "resources/TextCodec.h"
+#include "support/TemporaryProgramFolder.h"
 #include "users/UserProfile.h"
 
 #include <cstdlib>
@@ -12,6 +12,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,12 +23,9 @@ class WizardTestFolder : public ::testing::Test
 protected:
     void SetUp() override
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tippwerk-wizard-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_root = pattern + '/';
-        for (const char* folder : {"config", "lessons", "users"})
-            std::filesystem::create_directory(m_root + folder);
-        ProgramPaths::SetProgramFolderForTesting(m_root);
+        m_folder.emplace({"config", "lessons", "users"});
+        ASSERT_TRUE(m_folder->IsValid());
+        m_root = m_folder->Root();
         m_session = std::make_unique<TypingSession>();
     }
 
@@ -35,9 +33,7 @@ protected:
     {
         // Gone before its folder: a changed user saves itself on the way out.
         m_session.reset();
-        ProgramPaths::SetProgramFolderForTesting({});
-        std::error_code ec;
-        std::filesystem::remove_all(m_root, ec);
+        m_folder.reset();
     }
 
     // config/<name> as plain text, one line each, CR LF line ends.
@@ -62,6 +58,7 @@ protected:
         ASSERT_TRUE(file.SaveLines(m_root + "lessons/" + name + ".ddd"));
     }
 
+    std::optional<TemporaryProgramFolder> m_folder;
     std::string m_root;
 
     UserProfile& Profile() { return m_session->profile; }
