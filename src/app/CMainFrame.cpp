@@ -571,7 +571,9 @@ void CMainFrame::OnHelpTopics()
 {
     // The help window stays open beside the main window; only the message is modal.
     const QString page = QString::fromStdString(ProgramFilePath("help", "index.html"));
-    if (!HelpWindow::ShowFor(this, page))
+    if (HelpWindow* help = HelpWindow::ShowFor(this, page))
+        help->addAction(CommandAction(kExit)); // Ctrl+Q ends the program from the help too
+    else
         Modal([&] {
             ProgramMessage::Show(this, HelpWindow::MissingHelpText(page));
             return 0;
