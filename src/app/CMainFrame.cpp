@@ -447,6 +447,22 @@ QRect CMainFrame::ComputeMainLayout()
 
 // ---- Events
 
+bool CMainFrame::event(QEvent* event)
+{
+    // While an exercise runs, a typed character is never a shortcut: claiming it spares
+    // Qt the search through every shortcut on each keystroke. Keys with Ctrl or Alt
+    // (mnemonics, Ctrl+Q) and keys that type nothing (F1) still go to the shortcuts.
+    if (event->type() == QEvent::ShortcutOverride && m_engine && m_engine->State().running) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers typing = Qt::ShiftModifier | Qt::KeypadModifier | Qt::GroupSwitchModifier;
+        if (!(key->modifiers() & ~typing) && TypedCharacter::FromKey(key->key(), key->text()) >= 0) {
+            event->accept();
+            return true;
+        }
+    }
+    return QMainWindow::event(event);
+}
+
 void CMainFrame::keyPressEvent(QKeyEvent* event)
 {
     const int byte = TypedCharacter::FromKey(event->key(), event->text());

@@ -122,6 +122,7 @@ Q_SIGNALS:
     void QuitRequested(int exitCode);
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;

@@ -1,12 +1,12 @@
 #include "MainFrameFixture.h"
 
-#include "support/QtTestEnvironment.h"
 #include "app/AboutDialog.h"
 #include "app/ExitCode.h"
 #include "app/ProgramIcon.h"
 #include "app/ProgramMessage.h"
 #include "pictures/PictureLoader.h"
 #include "results/LessonSelectionDialog.h"
+#include "support/QtTestEnvironment.h"
 #include "users/LoginDialog.h"
 #include "users/UserInfoDialog.h"
 #include "wizard/CFirstTimeWizard.h"
@@ -307,4 +307,40 @@ TEST_F(MainFrameFixture, AnEndingSessionClosesWithoutTheDisketteQuestionAndSaves
     stored.AddUserName("Anna");
     ASSERT_TRUE(stored.LoadUser("Anna", false));
     EXPECT_EQ(stored.SettingsLine(), "!1:0:5:1:1:1:0:3:120:standard:");
+}
+
+TEST_F(MainFrameFixture, TypedCharactersBypassTheShortcutsOnlyWhileAnExerciseRuns)
+{
+    CreateUser();
+    CMainFrame& frame = Frame();
+    LessonSelectionDialog::SetNextAnswer({{}, 0});
+    frame.Start();
+    ASSERT_EQ(frame.Engine().State().running, 1);
+    struct Case
+    {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        QString text;
+        bool claimed;
+    };
+    const Case cases[] = {
+        {Qt::Key_A, Qt::NoModifier, QStringLiteral("a"), true},
+        {Qt::Key_A, Qt::ShiftModifier, QStringLiteral("A"), true},
+        {Qt::Key_At, Qt::GroupSwitchModifier, QStringLiteral("@"), true},
+        {Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true},
+        {Qt::Key_X, Qt::AltModifier, QStringLiteral("x"), false}, // the "Pra&xis" mnemonic
+        {Qt::Key_Q, Qt::ControlModifier, QStringLiteral("\x11"), false},
+        {Qt::Key_F1, Qt::NoModifier, QString(), false},
+    };
+    for (const bool running : {true, false}) {
+        if (!running)
+            frame.Engine().StopExercise();
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.key);
+            QKeyEvent override(QEvent::ShortcutOverride, c.key, c.modifiers, c.text);
+            override.ignore();
+            QApplication::sendEvent(&frame, &override);
+            EXPECT_EQ(override.isAccepted(), running && c.claimed);
+        }
+    }
 }
