@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 
 class HandModel;
 class KeyboardLayout;
@@ -35,7 +36,9 @@ public:
     void UpdateHighlight(const HandModel& hands, const KeyboardLayout& keys, const KeyStrokes& strokes,
                          KeyStrokes& last, int& blinkPhase, bool keyboardOn);
 
-    QRect Touched() const { return m_touched; }
+    // What was drawn: one rectangle a finger or key, so that the window copies only those
+    // and not the space between them.
+    const QRegion& Touched() const { return m_touched; }
 
 private:
     void InvertFingersOf(const HandModel& hands, const KeyboardLayout& keys, const KeyStrokes& strokes,
@@ -43,5 +46,5 @@ private:
 
     QPainter& m_painter;
     const ViewLayout& m_layout;
-    QRect m_touched;
+    QRegion m_touched;
 };

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainterPath>
 #include <QRect>
+#include <QRegion>
 
 class KeyboardLayout;
 class QPainter;
@@ -38,10 +39,12 @@ public:
     // The pixels a key covers: the rounded rectangle left <= x < right, top <= y < bottom.
     static QPainterPath KeyShape(const KeyboardKey::PixelRect& rect);
 
-    QRect Touched() const { return m_touched; }
+    // What was drawn: one rectangle a finger or key, so that the window copies only those
+    // and not the space between them.
+    const QRegion& Touched() const { return m_touched; }
 
 private:
     QPainter& m_painter;
     const ViewLayout& m_layout;
-    QRect m_touched;
+    QRegion m_touched;
 };

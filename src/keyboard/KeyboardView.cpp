@@ -191,7 +191,7 @@ void KeyboardView::UpdateAfterKeystroke(const ExerciseViewState& state, int blin
         text.UpdateAfterKeystroke(m_state, now, blinkingCursor != 0, cursorStyle, m_cursorCounter);
         // Each part on its own: their bounding rectangle would span text, keys and hands,
         // and the paint would copy most of the window for a few changed cells.
-        std::array<QRect, 3> touched{text.Touched()};
+        std::array<QRegion, 3> touched{QRegion(text.Touched())};
         m_panelInk |= text.Touched();
 
         const KeyStrokes strokes = StrokesAtStoredPosition();
@@ -207,8 +207,10 @@ void KeyboardView::UpdateAfterKeystroke(const ExerciseViewState& state, int blin
             touched[2] = keys.Touched();
         }
         painter.end();
-        for (const QRect& rect : touched) {
-            Flush(rect);
+        for (const QRegion& region : touched) {
+            for (const QRect& rect : region) {
+                Flush(rect);
+            }
         }
     }
     m_state = now;

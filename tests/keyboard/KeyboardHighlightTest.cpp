@@ -292,7 +292,7 @@ TEST_F(KeyboardHighlightTest, KeptFingerOutlinesFlipThePixelsOfTheirLines)
             HandsPainter hands(painter, layout);
             hands.InvertFinger(m_view->Hands(), finger);
             EXPECT_EQ(kept, expected) << size.width() << " wide, finger " << finger;
-            EXPECT_TRUE(hands.Touched().contains(ChangedBetween(kept, Screen())));
+            EXPECT_TRUE((QRegion(ChangedBetween(kept, Screen())) - hands.Touched()).isEmpty());
             hands.InvertFinger(m_view->Hands(), finger);
             painter.end();
             EXPECT_EQ(kept, Screen()) << size.width() << " wide, finger " << finger;
