@@ -133,6 +133,7 @@ void KeyboardView::EnsureScreen()
     }
     m_screen.fill(Qt::white);
     m_fullRepaintDue = true;
+    m_statusShown = {};
     // The line went with the old image.
     DropMetronomeFlash();
 }
@@ -234,7 +235,7 @@ void KeyboardView::UpdateStatus(int elapsedSeconds, int speedValue, int errorVal
     QPainter painter(&m_screen);
     Prepare(painter);
     StatusStripPainter strip(painter, m_layout);
-    strip.DrawValues(m_elapsedSeconds, m_speedValue, m_errorValue);
+    strip.UpdateValues(m_elapsedSeconds, m_speedValue, m_errorValue, m_statusShown);
     painter.end();
     Flush(strip.Touched());
 }
@@ -329,6 +330,7 @@ QRect KeyboardView::InvertMetronomeLine()
 void KeyboardView::Invalidate()
 {
     m_fullRepaintDue = true;
+    m_statusShown = {};
     update();
 }
 
@@ -368,7 +370,7 @@ void KeyboardView::FullRepaint()
     if (m_layout.StatusOn()) {
         StatusStripPainter strip(painter, m_layout);
         strip.DrawBackground(m_pictures.statusBackground);
-        strip.DrawValues(m_elapsedSeconds, m_speedValue, m_errorValue);
+        strip.DrawValues(m_elapsedSeconds, m_speedValue, m_errorValue, &m_statusShown);
     }
     if (m_layout.KeyboardOn()) {
         KeyboardPainter(painter, m_layout).DrawKeyboard(m_keyboard, m_pictures.background);

@@ -7,6 +7,7 @@
 #include "keyboard/KeyboardLayout.h"
 #include "keyboard/KeyboardViewPictures.h"
 #include "keyboard/LessonLineSource.h"
+#include "keyboard/StatusStripPainter.h"
 #include "keyboard/ViewLayout.h"
 
 #include <QFont>
@@ -151,6 +152,8 @@ private:
     int m_elapsedSeconds = 0;
     int m_speedValue = 0;
     int m_errorValue = 0;
+    // What the status strip on the screen image shows.
+    StatusStripPainter::Shown m_statusShown;
 
     int m_blinkPhase = 0;
     int m_cursorCounter = 0;

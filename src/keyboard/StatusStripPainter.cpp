@@ -60,13 +60,37 @@ QRect StatusStripPainter::ErrorGaugeRect() const
     return GaugeRect((m_layout.leftMargin + m_layout.rightEdge) / 2);
 }
 
-void StatusStripPainter::DrawValues(int elapsedSeconds, int speedValue, int errorValue)
+int StatusStripPainter::FillEnd(int x1, int x2, int value)
 {
+    const double unit = (x2 - x1) * 0.0025;
+    return x1 + static_cast<int>(unit * std::clamp(value, 0, kGaugeMaximum));
+}
+
+bool StatusStripPainter::IsGood(int x1, int x2, int fillEnd, bool speedGauge)
+{
+    const int mark = x1 + static_cast<int>((x2 - x1) * 0.0025 * 100);
+    return speedGauge ? fillEnd > mark : fillEnd < mark;
+}
+
+StatusStripPainter::Shown StatusStripPainter::ShownFor(int elapsedSeconds, int speedValue,
+                                                       int errorValue) const
+{
+    Shown shown;
+    shown.clock = ClockText(elapsedSeconds);
+    const QRect speed = SpeedGaugeRect();
+    shown.speedFill = FillEnd(speed.left(), speed.right() + 1, speedValue);
+    shown.speedGood = IsGood(speed.left(), speed.right() + 1, shown.speedFill, true);
+    const QRect error = ErrorGaugeRect();
+    shown.errorFill = FillEnd(error.left(), error.right() + 1, errorValue);
+    shown.errorGood = IsGood(error.left(), error.right() + 1, shown.errorFill, false);
+    return shown;
+}
+
+void StatusStripPainter::DrawClock(const QString& clock)
+{
+    // The clock on an opaque white cell.
     const int cx = m_layout.cx;
     const int cy = m_layout.cy;
-
-    // The clock on an opaque white cell.
-    const QString clock = ClockText(elapsedSeconds);
     const QFontMetrics metrics = m_painter.fontMetrics();
     const QPoint clockAt(m_layout.rightEdge - 10 * cx, m_layout.statusTop + cy / 2);
     const QRect clockCell(clockAt, QSize(metrics.horizontalAdvance(clock), cy));
@@ -74,16 +98,47 @@ void StatusStripPainter::DrawValues(int elapsedSeconds, int speedValue, int erro
     m_painter.setPen(ViewColours::Black());
     m_painter.drawText(QPoint(clockAt.x(), clockAt.y() + metrics.ascent()), clock);
     m_touched |= clockCell.adjusted(-cx, 0, cx, 0);
+}
 
-    const auto label = [](int id) { return std::string("  ") + StringTable::Text(id); };
+void StatusStripPainter::DrawSpeedGauge(int value)
+{
     const QRect speed = SpeedGaugeRect();
-    DrawGauge(speed.left(), speed.top(), speed.right() + 1, speed.bottom() + 1, speedValue, true);
-    m_touched |=
-        ViewText::Draw(m_painter, speed.left(), speed.top(), label(kSpeedLabelId), ViewColours::KeyFace());
+    DrawGauge(speed.left(), speed.top(), speed.right() + 1, speed.bottom() + 1, value, true);
+    m_touched |= ViewText::Draw(m_painter, speed.left(), speed.top(), "  " + StringTable::Text(kSpeedLabelId),
+                                ViewColours::KeyFace());
+}
+
+void StatusStripPainter::DrawErrorGauge(int value)
+{
     const QRect error = ErrorGaugeRect();
-    DrawGauge(error.left(), error.top(), error.right() + 1, error.bottom() + 1, errorValue, false);
-    m_touched |=
-        ViewText::Draw(m_painter, error.left(), error.top(), label(kErrorLabelId), ViewColours::KeyFace());
+    DrawGauge(error.left(), error.top(), error.right() + 1, error.bottom() + 1, value, false);
+    m_touched |= ViewText::Draw(m_painter, error.left(), error.top(), "  " + StringTable::Text(kErrorLabelId),
+                                ViewColours::KeyFace());
+}
+
+void StatusStripPainter::DrawValues(int elapsedSeconds, int speedValue, int errorValue, Shown* shown)
+{
+    DrawClock(ClockText(elapsedSeconds));
+    DrawSpeedGauge(speedValue);
+    DrawErrorGauge(errorValue);
+    if (shown != nullptr) {
+        *shown = ShownFor(elapsedSeconds, speedValue, errorValue);
+    }
+}
+
+void StatusStripPainter::UpdateValues(int elapsedSeconds, int speedValue, int errorValue, Shown& shown)
+{
+    const Shown now = ShownFor(elapsedSeconds, speedValue, errorValue);
+    if (now.clock != shown.clock) {
+        DrawClock(now.clock);
+    }
+    if (now.speedFill != shown.speedFill || now.speedGood != shown.speedGood) {
+        DrawSpeedGauge(speedValue);
+    }
+    if (now.errorFill != shown.errorFill || now.errorGood != shown.errorGood) {
+        DrawErrorGauge(errorValue);
+    }
+    shown = now;
 }
 
 void StatusStripPainter::DrawGauge(int x1, int y1, int x2, int y2, int value, bool speedGauge)
@@ -96,10 +151,9 @@ void StatusStripPainter::DrawGauge(int x1, int y1, int x2, int y2, int value, bo
     m_painter.fillRect(box, ViewColours::Black());
     m_painter.fillRect(box.adjusted(1, 1, -1, -1), ViewColours::White());
 
-    const double unit = (x2 - x1) * 0.0025;
-    const int fillEnd = x1 + static_cast<int>(unit * v);
-    const int mark = x1 + static_cast<int>(unit * 100);
-    const bool good = speedGauge ? fillEnd > mark : fillEnd < mark;
+    const int fillEnd = FillEnd(x1, x2, v);
+    const int mark = x1 + static_cast<int>((x2 - x1) * 0.0025 * 100);
+    const bool good = IsGood(x1, x2, fillEnd, speedGauge);
     const int fillTop = y1 + 3;
     const int fillBottom = y2 - 2;
     if (fillEnd > x1 && fillBottom > fillTop) {
