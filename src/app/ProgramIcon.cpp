@@ -32,3 +32,13 @@ QIcon ProgramIcon::Create()
     }
     return icon;
 }
+
+QIcon ProgramIcon::Load()
+{
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128}) {
+        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/org.tippwerk.Tippwerk.png").arg(size),
+                     QSize(size, size));
+    }
+    return icon;
+}

@@ -38,7 +38,7 @@ int TypingApplication::Run(int argc, char** argv)
     // Lets the desktop match the windows to the installed menu entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral("org.tippwerk.Tippwerk"));
     QApplication::setQuitOnLastWindowClosed(true);
-    QApplication::setWindowIcon(ProgramIcon::Create());
+    QApplication::setWindowIcon(ProgramIcon::Load());
     // The interface is German; Qt's own dialogs and buttons follow it.
     QtTranslation::Install(app);
     // Until the main window exists, SIGTERM and SIGINT just end the program.

@@ -1,10 +1,10 @@
 #include "MenuCommandFixture.h"
 
-#include "support/QtTestEnvironment.h"
 #include "app/AboutDialog.h"
 #include "app/HelpWindow.h"
 #include "app/ProgramIcon.h"
 #include "app/ProgramMessage.h"
+#include "support/QtTestEnvironment.h"
 
 #include <QAction>
 #include <QLabel>
@@ -79,4 +79,16 @@ TEST_F(HelpCommandsTest, F1OpensTheHelpAndCtrlQEndsLikeTheMenu)
     QTest::keyClick(&frame, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(frame.isVisible());
     EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST(ProgramIconTest, TheBuiltInIconIsTheDrawnOneAtEverySize)
+{
+    const QIcon loaded = ProgramIcon::Load();
+    const QIcon drawn = ProgramIcon::Create();
+    for (const int size : {16, 24, 32, 48, 64, 128}) {
+        SCOPED_TRACE(size);
+        const QImage image = loaded.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(image.size(), QSize(size, size));
+        EXPECT_EQ(image, drawn.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32));
+    }
 }
