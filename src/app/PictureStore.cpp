@@ -43,15 +43,30 @@ PictureStore::PictureStore(Loader loader)
 
 bool PictureStore::LoadStartPictures()
 {
-    for (const StartPicture slot : {StartPicture::Welcome, StartPicture::SmallWindow, StartPicture::Silent,
-                                    StartPicture::SecondWelcome}) {
-        QImage& picture = m_startPictures[static_cast<std::size_t>(slot)];
-        picture = QImage();
-        if (!m_loader(ProgramFilePath(kPicturesFolder, FileName(slot)), picture)) {
+    return LoadWelcomePicture() && LoadOtherStartPictures();
+}
+
+bool PictureStore::LoadWelcomePicture()
+{
+    return LoadStartPicture(StartPicture::Welcome);
+}
+
+bool PictureStore::LoadOtherStartPictures()
+{
+    for (const StartPicture slot :
+         {StartPicture::SmallWindow, StartPicture::Silent, StartPicture::SecondWelcome}) {
+        if (!LoadStartPicture(slot)) {
             return false;
         }
     }
     return true;
+}
+
+bool PictureStore::LoadStartPicture(StartPicture slot)
+{
+    QImage& picture = m_startPictures[static_cast<std::size_t>(slot)];
+    picture = QImage();
+    return m_loader(ProgramFilePath(kPicturesFolder, FileName(slot)), picture);
 }
 
 bool PictureStore::LoadPictureSet(const std::string& name)

@@ -55,6 +55,10 @@ public:
     // wellcome.jpg, SmallWindow.jpg, Silent.jpg, wellcome2.jpg in this order, stopping at
     // the first that fails. The caller shows message 503 and ends the program on false.
     bool LoadStartPictures();
+    // The same in two steps, so that the others can be decoded while the welcome screen
+    // already shows: wellcome.jpg, then the other three.
+    bool LoadWelcomePicture();
+    bool LoadOtherStartPictures();
 
     // True at once when `name` is the loaded set in any letter case. Otherwise replaces
     // the set's pictures one by one in loading order and remembers the name. At the
@@ -88,6 +92,7 @@ public:
     static std::string FileName(SetPicture slot);
 
 private:
+    bool LoadStartPicture(StartPicture slot);
     void FindPictureSets();
     // The loading of LoadPictureSet, whatever set is loaded now.
     bool ReadPictureSet(const std::string& name);

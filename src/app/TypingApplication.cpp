@@ -28,6 +28,13 @@
 #include <malloc.h>
 #include <optional>
 
+namespace {
+
+// Long enough for the welcome screen to be painted first.
+constexpr int kOtherPicturesDelayMs = 100;
+
+} // namespace
+
 int TypingApplication::Run(int argc, char** argv)
 {
     const auto started = std::filesystem::file_time_type::clock::now();
@@ -45,14 +52,29 @@ int TypingApplication::Run(int argc, char** argv)
     TerminationSignals termination;
 
     PictureStore pictures;
-    if (!pictures.LoadStartPictures()) {
+    if (!pictures.LoadWelcomePicture()) {
         PictureMessages::ShowMissingPicture(nullptr);
         return kExitStartPictures;
     }
     DialogFont::Font();
 
+    // The other start pictures are not needed before the login: they are decoded while
+    // the welcome screen shows, so that it comes up sooner.
+    std::optional<bool> othersLoaded;
+    QTimer othersTimer;
+    othersTimer.setSingleShot(true);
+    QObject::connect(&othersTimer, &QTimer::timeout,
+                     [&] { othersLoaded = pictures.LoadOtherStartPictures(); });
+    othersTimer.start(kOtherPicturesDelayMs);
     if (const int code = RunWelcomeScreen(pictures); code != 0)
         return code;
+    othersTimer.stop();
+    if (!othersLoaded)
+        othersLoaded = pictures.LoadOtherStartPictures();
+    if (!*othersLoaded) {
+        PictureMessages::ShowMissingPicture(nullptr);
+        return kExitStartPictures;
+    }
     if (termination.Received())
         return 0;
     // Saves cut off by a kill leave their temporary files behind; nobody else removes them.
