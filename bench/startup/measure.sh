@@ -1,76 +1,81 @@
 #!/usr/bin/env bash
-# Start-up time (process start to its first visible window) and resident memory of the
-# idle main window, measured the same way for Tippwerk and, when installed, TIPP10.
-# Usage: bench/startup/measure.sh [INSTALL_DIR] [RUNS]   (needs Xvfb, xdotool)
+# Start-up time (process start to its first mapped window) and memory (RSS and PSS) of the
+# idle main window after a new user's login, for one or more installation folders,
+# alternating between them in one run. Usage:
+#   bench/startup/measure.sh [INSTALL_DIR...]     (RUNS=n, default 5; needs Xvfb, xdotool, xev)
+# A cold start (page cache dropped) is measured first where the system allows it.
 set -euo pipefail
-install_dir=${1:-build/tippwerk}
-runs=${2:-5}
+runs=${RUNS:-5}
+dirs=("$@")
+[ ${#dirs[@]} -gt 0 ] || dirs=(build/tippwerk)
 display=":$((500 + RANDOM % 300))"
 Xvfb "$display" -screen 0 1280x1024x24 -noreset -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true; rm -rf "$home"' EXIT
+work=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
 export DISPLAY=$display
 sleep 1
+xset r off
 
-home=$(mktemp -d)
-cp -r "$install_dir"/. "$home"/
-rm -rf "$home"/users/*
-
-# Milliseconds until the process shows a window; the process is left running.
+# Milliseconds from the start of `home`'s program to its first mapped window. One xev
+# process watches the root window, so nothing is started again and again while waiting.
 first_window_ms() {
-  local start pid
+  local home=$1 start ms pid
+  local events=$work/events
+  rm -f "$events"; mkfifo "$events"
+  xev -root -event substructure >"$events" &
+  local xev=$!
+  exec 3<"$events"
+  sleep 0.3
   start=$(date +%s%N)
-  "$@" >/dev/null 2>&1 &
+  TIPPWERK_HOME=$home HOME=$home "$home/tippwerk" >/dev/null 2>&1 &
   pid=$!
-  until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do sleep 0.002; done
-  echo $(( ($(date +%s%N) - start) / 1000000 )) "$pid"
+  while read -r line <&3; do
+    case $line in MapNotify*) break ;; esac
+  done
+  ms=$(( ($(date +%s%N) - start) / 1000000 ))
+  kill "$xev"; exec 3<&-
+  echo "$ms $pid"
 }
 
-rss_mib() { awk '/VmRSS/ {printf "%.1f", $2 / 1024}' "/proc/$1/status"; }
-
-# A cold start reads everything from disk: drop the page cache first where we may.
+memory_mib() { awk '/^Rss:/ {r = $2} /^Pss:/ {p = $2} END {printf "%.1f / %.1f", r / 1024, p / 1024}' "/proc/$1/smaps_rollup"; }
 drop_caches() { sync; { echo 3 > /proc/sys/vm/drop_caches; } 2>/dev/null && echo yes || echo no; }
-
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
 
-# Tippwerk: the welcome screen is its first window. For memory, log a user in and let
-# the idle main window settle.
-if [ "$(drop_caches)" = yes ]; then
-  read -r ms pid < <(TIPPWERK_HOME="$home" first_window_ms "$home/tippwerk")
-  echo "tippwerk cold first window ms: $ms"
-  kill "$pid"; wait "$pid" 2>/dev/null || true
-fi
-times=()
-for i in $(seq "$runs"); do
-  read -r ms pid < <(TIPPWERK_HOME="$home" first_window_ms "$home/tippwerk")
-  times+=("$ms")
-  kill "$pid"; wait "$pid" 2>/dev/null || true
+homes=()
+for dir in "${dirs[@]}"; do
+  home=$work/home-${#homes[@]}
+  mkdir -p "$home"; cp -r "$dir"/. "$home"/; rm -rf "$home"/users/*
+  homes+=("$home")
 done
-echo "tippwerk first window ms: ${times[*]} (median $(printf '%s\n' "${times[@]}" | median))"
 
-TIPPWERK_HOME="$home" "$home/tippwerk" >/dev/null 2>&1 &
-pid=$!
-sleep 4
-xdotool type --delay 30 "Messung"; xdotool key Tab; xdotool type --delay 30 "geheim1"; xdotool key Return
-sleep 1; xdotool key Return; sleep 1; xdotool type --delay 30 "geheim1"; xdotool key Return
-sleep 2; xdotool key Escape; sleep 1.5; xdotool key Escape; sleep 3
-echo "tippwerk idle main window RSS MiB: $(rss_mib "$pid")"
-kill "$pid"; wait "$pid" 2>/dev/null || true
-
-if command -v tipp10 >/dev/null; then
+for i in "${!dirs[@]}"; do
   if [ "$(drop_caches)" = yes ]; then
-    read -r ms pid < <(first_window_ms tipp10)
-    echo "tipp10 cold first window ms: $ms"
+    read -r ms pid < <(first_window_ms "${homes[$i]}")
+    echo "${dirs[$i]}: cold first window ms: $ms"
     kill "$pid"; wait "$pid" 2>/dev/null || true
   fi
-  times=()
-  for i in $(seq "$runs"); do
-    read -r ms pid < <(first_window_ms tipp10)
-    times+=("$ms")
-    [ "$i" -lt "$runs" ] && { kill "$pid"; wait "$pid" 2>/dev/null || true; }
+done
+declare -A times
+for run in $(seq "$runs"); do
+  for i in "${!dirs[@]}"; do
+    read -r ms pid < <(first_window_ms "${homes[$i]}")
+    times[$i]="${times[$i]:-} $ms"
+    kill "$pid"; wait "$pid" 2>/dev/null || true
   done
-  echo "tipp10 first window ms: ${times[*]} (median $(printf '%s\n' "${times[@]}" | median))"
-  sleep 3
-  echo "tipp10 idle window RSS MiB: $(rss_mib "$pid")"
+done
+for i in "${!dirs[@]}"; do
+  echo "${dirs[$i]}: warm first window ms:${times[$i]} (median $(printf '%s\n' ${times[$i]} | median))"
+done
+
+for i in "${!dirs[@]}"; do
+  home=${homes[$i]}
+  TIPPWERK_HOME=$home HOME=$home "$home/tippwerk" >/dev/null 2>&1 &
+  pid=$!
+  sleep 6
+  xdotool type --delay 30 "Messung$i"; xdotool key Tab; xdotool type --delay 30 "geheim1"; xdotool key Return
+  sleep 1.5; xdotool key Return; sleep 1; xdotool type --delay 30 "geheim1"; xdotool key Return
+  sleep 2.5; xdotool key Return; sleep 2.5; xdotool key Escape; sleep 5
+  echo "${dirs[$i]}: idle main window RSS / PSS MiB: $(memory_mib "$pid")"
   kill "$pid"; wait "$pid" 2>/dev/null || true
-fi
+done
