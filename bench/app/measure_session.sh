@@ -4,18 +4,8 @@
 # keystrokes sent 60 ms apart, net of an idle stretch of the same length), with the
 # default panes of a new user. Usage: bench/app/measure_session.sh [INSTALL_DIR]...
 # Several installation folders are measured in turn, alternating, RUNS times each.
-set -euo pipefail
 runs=${RUNS:-3}
-dirs=("$@")
-[ ${#dirs[@]} -gt 0 ] || dirs=(build/tippwerk)
-display=":$((500 + RANDOM % 300))"
-Xvfb "$display" -screen 0 1280x1024x24 -noreset -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-work=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
-export DISPLAY=$display
-sleep 1
-xset r off
+source "$(dirname "$0")/../xvfb_session.sh"
 # CPU time of all threads of a process in nanoseconds.
 cpu_ticks() { cat /proc/"$1"/task/*/schedstat | awk '{s += $1} END {printf "%d", s}'; }
 # Context switches of all threads: each is a wake-up or a preemption.

@@ -4,18 +4,8 @@
 # alternating between them in one run. Usage:
 #   bench/startup/measure.sh [INSTALL_DIR...]     (RUNS=n, default 5; needs Xvfb, xdotool, xev)
 # A cold start (page cache dropped) is measured first where the system allows it.
-set -euo pipefail
 runs=${RUNS:-5}
-dirs=("$@")
-[ ${#dirs[@]} -gt 0 ] || dirs=(build/tippwerk)
-display=":$((500 + RANDOM % 300))"
-Xvfb "$display" -screen 0 1280x1024x24 -noreset -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-work=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
-export DISPLAY=$display
-sleep 1
-xset r off
+source "$(dirname "$0")/../xvfb_session.sh"
 
 # Milliseconds from the start of `home`'s program to its first mapped window. One xev
 # process watches the root window, so nothing is started again and again while waiting.
