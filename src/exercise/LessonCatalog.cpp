@@ -111,9 +111,7 @@ LessonCatalog::LessonCatalog(const TypeableCharacters& typeable, CourseProvider 
     : m_typeable(typeable)
     , m_courseProvider(std::move(provider))
     , m_timeLimit(InitialTimeLimit())
-{
-    ReloadLessons();
-}
+{}
 
 LessonCatalog::~LessonCatalog() = default;
 
@@ -131,14 +129,32 @@ long LessonCatalog::InitialTimeLimit()
     return static_cast<long>(std::mktime(&when));
 }
 
-bool LessonCatalog::ReloadLessons()
+std::string LessonCatalog::CoursePath() const
 {
     const Course course = m_courseProvider ? m_courseProvider() : Course{"00000407", "_a"};
-    return ReloadLessonsFrom(ProgramFilePath("lessons", course.keyboardId + course.lessonSet + ".ddd"));
+    return ProgramFilePath("lessons", course.keyboardId + course.lessonSet + ".ddd");
+}
+
+bool LessonCatalog::ReloadLessons()
+{
+    return ReadCourse(CoursePath());
 }
 
 bool LessonCatalog::ReloadLessonsFrom(const std::string& path)
 {
+    return ReadCourse(path);
+}
+
+const std::vector<std::unique_ptr<Lesson>>& LessonCatalog::Lessons() const
+{
+    if (!m_lessonsRead)
+        ReadCourse(CoursePath());
+    return m_lessons;
+}
+
+bool LessonCatalog::ReadCourse(const std::string& path) const
+{
+    m_lessonsRead = true;
     m_lessons.clear();
     LineFile file;
     std::string line;
@@ -149,7 +165,7 @@ bool LessonCatalog::ReloadLessonsFrom(const std::string& path)
     bool endedByEmptyLine = true;
     while (endedByEmptyLine) {
         endedByEmptyLine = false;
-        auto lesson = std::make_unique<Lesson>(LessonCount());
+        auto lesson = std::make_unique<Lesson>(static_cast<int>(m_lessons.size()));
         Lesson& current = *lesson;
         m_lessons.push_back(std::move(lesson));
         enum class Expect
@@ -193,6 +209,11 @@ bool LessonCatalog::ReloadLessonsFrom(const std::string& path)
         }
     }
     return true;
+}
+
+int LessonCatalog::LessonCount() const
+{
+    return static_cast<int>(Lessons().size());
 }
 
 const Lesson* LessonCatalog::LessonAt(int index) const

@@ -29,9 +29,11 @@ public:
     };
     using CourseProvider = std::function<Course()>;
 
-    // A fresh catalogue: time limit at its initial value, lessons loaded. `provider` says
-    // which course the current user has (without one, "00000407" "_a"); the imported
-    // text keeps only the characters in `typeable`, which must outlive the catalogue.
+    // A fresh catalogue: time limit at its initial value, no file read yet. The first
+    // question about a lesson loads the course `provider` names then (without one,
+    // "00000407" "_a"), unless a reload came first; the catalogue is made before the
+    // login, when nobody knows the user's course. The imported text keeps only the
+    // characters in `typeable`, which must outlive the catalogue.
     explicit LessonCatalog(const TypeableCharacters& typeable, CourseProvider provider = {});
     ~LessonCatalog();
 
@@ -41,7 +43,7 @@ public:
     // The same from an explicit file; its identity line must occur in `path`.
     bool ReloadLessonsFrom(const std::string& path);
 
-    int LessonCount() const { return static_cast<int>(m_lessons.size()); }
+    int LessonCount() const;
     std::string LessonTitle(int index) const;
     std::string LessonLine(int index, int n) const;
     int LessonLineCount(int index) const;
@@ -87,11 +89,17 @@ public:
 private:
     const Lesson* LessonAt(int index) const;
     static long InitialTimeLimit();
+    std::string CoursePath() const;
+    // The lessons, read on first use. Loading fills the lessons of a const catalogue too:
+    // to its callers the catalogue has had its course from the start.
+    const std::vector<std::unique_ptr<Lesson>>& Lessons() const;
+    bool ReadCourse(const std::string& path) const;
 
     const TypeableCharacters& m_typeable;
     CourseProvider m_courseProvider;
     TextReader m_textReader;
-    std::vector<std::unique_ptr<Lesson>> m_lessons;
+    mutable std::vector<std::unique_ptr<Lesson>> m_lessons;
+    mutable bool m_lessonsRead = false;
     std::vector<std::string> m_freeText;
     double m_freeSpeedLimit = 0;
     double m_freeErrorLimit = 0;

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -130,6 +131,58 @@ TEST_F(LessonCatalogTest, ReadsTitlesHeadersAndLinesOfTheUsersCourse)
     EXPECT_DOUBLE_EQ(catalog.SpeedLimit(2), 0.0);
     EXPECT_EQ(catalog.TestEntry(FREE_TEXT_LESSON), 0);
     EXPECT_EQ(catalog.NewLetters(FREE_TEXT_LESSON), "");
+}
+
+TEST_F(LessonCatalogTest, ReadsTheCourseOfTheMomentAtTheFirstQuestionAboutALesson)
+{
+    struct Case
+    {
+        const char* what;
+        std::function<void(LessonCatalog&)> ask;
+        bool reads;
+    };
+    const Case cases[] = {
+        {"time limit", [](LessonCatalog& c) { c.TimeLimit(); }, false},
+        {"free-text title", [](LessonCatalog& c) { c.LessonTitle(FREE_TEXT_LESSON); }, false},
+        {"free-text line", [](LessonCatalog& c) { c.LessonLine(FREE_TEXT_LESSON, 0); }, false},
+        {"free-text limits", [](LessonCatalog& c) { c.SpeedLimit(FREE_TEXT_LESSON); }, false},
+        {"limit dialog", [](LessonCatalog& c) { c.OpenLimitDialog(); }, false},
+        {"negative index", [](LessonCatalog& c) { c.LessonLine(-1, 0); }, false},
+        {"count", [](LessonCatalog& c) { c.LessonCount(); }, true},
+        {"title", [](LessonCatalog& c) { c.LessonTitle(1); }, true},
+        {"line", [](LessonCatalog& c) { c.LessonLine(0, 0); }, true},
+        {"error limit", [](LessonCatalog& c) { c.ErrorLimit(0); }, true},
+    };
+    WriteCourse("00000409_a.ddd", {"00000409_a", "Eins", "a:0:", "a¤", "", "Zwei", "b:0:", "b¤"});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        m_course = {"00000407", "_a"}; // missing: whatever it read would stay empty
+        int reads = 0;
+        LessonCatalog catalog(m_typeable, [&] {
+            ++reads;
+            return m_course;
+        });
+        c.ask(catalog);
+        EXPECT_EQ(reads, c.reads ? 1 : 0);
+        // Logged in now: the first question reads this user's course, and only once.
+        m_course = {"00000409", "_a"};
+        EXPECT_EQ(catalog.LessonCount(), c.reads ? 0 : 2);
+        EXPECT_EQ(catalog.LessonTitle(0), c.reads ? "" : "Eins");
+        EXPECT_EQ(reads, 1);
+        ASSERT_TRUE(catalog.ReloadLessons());
+        EXPECT_EQ(catalog.LessonTitle(1), "Zwei");
+        EXPECT_EQ(reads, 2);
+    }
+
+    // An explicit reload before any question is the only read.
+    int reads = 0;
+    LessonCatalog catalog(m_typeable, [&] {
+        ++reads;
+        return m_course;
+    });
+    ASSERT_TRUE(catalog.ReloadLessonsFrom((m_dir / "lessons" / "00000409_a.ddd").string()));
+    EXPECT_EQ(catalog.LessonCount(), 2);
+    EXPECT_EQ(reads, 0);
 }
 
 TEST_F(LessonCatalogTest, RejectsAFileThatIsNotTheCourseItIsNamedAfter)
