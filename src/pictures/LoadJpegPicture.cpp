@@ -116,14 +116,10 @@ void CopyRow(const JSAMPLE* in, int width, int components, bool inverted, std::u
 // Huffman coding spends at least one bit on every 8 x 8 block of every component. A
 // file too short for that would only be filled up with made-up data, row after row, and
 // a few hundred bytes could keep the decoder busy for a long time.
-bool HoldsEnoughData(const jpeg_decompress_struct& info, std::FILE* file)
+// `bytes` is the size of the whole input, negative when unknown.
+bool HoldsEnoughData(const jpeg_decompress_struct& info, std::int64_t bytes)
 {
-    if (info.arith_code) {
-        return true;
-    }
-    struct stat status
-    {};
-    if (fstat(fileno(file), &status) != 0) {
+    if (info.arith_code || bytes < 0) {
         return true;
     }
     std::int64_t blocks = 0;
@@ -131,12 +127,27 @@ bool HoldsEnoughData(const jpeg_decompress_struct& info, std::FILE* file)
         blocks +=
             static_cast<std::int64_t>(info.comp_info[i].width_in_blocks) * info.comp_info[i].height_in_blocks;
     }
-    return static_cast<std::int64_t>(status.st_size) * 8 >= blocks;
+    return bytes * 8 >= blocks;
 }
+
+std::int64_t FileSize(std::FILE* file)
+{
+    struct stat status
+    {};
+    return fstat(fileno(file), &status) == 0 ? static_cast<std::int64_t>(status.st_size) : -1;
+}
+
+// Where the compressed data comes from: an open file or bytes in memory.
+struct Source
+{
+    std::FILE* file = nullptr;
+    const std::uint8_t* data = nullptr;
+    std::size_t size = 0;
+};
 
 // All library calls happen here, below the return point of a fatal error. Nothing in
 // this frame needs destruction, so leaving it by the jump is safe.
-Outcome Decode(ErrorTrap& trap, jpeg_decompress_struct& info, std::FILE* file, Picture& decoded)
+Outcome Decode(ErrorTrap& trap, jpeg_decompress_struct& info, const Source& source, Picture& decoded)
 {
     info.err = jpeg_std_error(&trap.manager);
     trap.manager.error_exit = LeaveOnFatalError;
@@ -148,12 +159,17 @@ Outcome Decode(ErrorTrap& trap, jpeg_decompress_struct& info, std::FILE* file, P
     jpeg_create_decompress(&info);
     trap.progress.progress_monitor = WatchScans;
     info.progress = &trap.progress;
-    jpeg_stdio_src(&info, file);
+    if (source.file != nullptr) {
+        jpeg_stdio_src(&info, source.file);
+    } else {
+        jpeg_mem_src(&info, source.data, static_cast<unsigned long>(source.size));
+    }
     jpeg_read_header(&info, TRUE);
     if (static_cast<std::int64_t>(info.image_width) * info.image_height > MaxPicturePixels) {
         return Outcome::OutOfMemory;
     }
-    if (!HoldsEnoughData(info, file)) {
+    if (!HoldsEnoughData(info, source.file != nullptr ? FileSize(source.file)
+                                                      : static_cast<std::int64_t>(source.size))) {
         std::snprintf(trap.message, sizeof trap.message,
                       "Corrupt JPEG data: too little data for %u x %u pixels", info.image_width,
                       info.image_height);
@@ -189,28 +205,16 @@ Outcome Decode(ErrorTrap& trap, jpeg_decompress_struct& info, std::FILE* file, P
     return Outcome::Done;
 }
 
-} // namespace
-
-bool LoadJpegPicture(const std::string& path, Picture& picture, PictureLoadFailure* failure)
+bool DecodeFrom(const Source& source, Picture& picture, PictureLoadFailure& result)
 {
-    PictureLoadFailure ignored;
-    PictureLoadFailure& result = failure != nullptr ? *failure : ignored;
-    result = {};
-    picture.Clear();
-
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
-        result = PictureLoadFailure::MakeCannotOpen(path);
-        return false;
-    }
     Outcome outcome = Outcome::OutOfMemory;
     std::string message;
     Picture decoded;
     try {
-        // The decompressor goes first, then its error manager, then the file.
+        // The decompressor goes first, then its error manager.
         const auto trap = std::make_unique<ErrorTrap>();
         const std::unique_ptr<jpeg_decompress_struct, DecompressorDeleter> info(new jpeg_decompress_struct{});
-        outcome = Decode(*trap, *info, file.get(), decoded);
+        outcome = Decode(*trap, *info, source, decoded);
         if (outcome == Outcome::FatalError) {
             message = trap->message;
         }
@@ -229,4 +233,33 @@ bool LoadJpegPicture(const std::string& path, Picture& picture, PictureLoadFailu
     }
     result = PictureLoadFailure::MakeOutOfMemory();
     return false;
+}
+
+} // namespace
+
+bool LoadJpegPicture(const std::string& path, Picture& picture, PictureLoadFailure* failure)
+{
+    PictureLoadFailure ignored;
+    PictureLoadFailure& result = failure != nullptr ? *failure : ignored;
+    result = {};
+    picture.Clear();
+
+    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
+        result = PictureLoadFailure::MakeCannotOpen(path);
+        return false;
+    }
+    // The file is closed after the decompressor is gone.
+    return DecodeFrom(Source{file.get(), nullptr, 0}, picture, result);
+}
+
+bool DecodeJpegPicture(const std::uint8_t* data, std::size_t size, Picture& picture,
+                       PictureLoadFailure* failure)
+{
+    PictureLoadFailure ignored;
+    PictureLoadFailure& result = failure != nullptr ? *failure : ignored;
+    result = {};
+    picture.Clear();
+    // No bytes fail as an empty file does, with the library's message.
+    return DecodeFrom(Source{nullptr, data, size}, picture, result);
 }

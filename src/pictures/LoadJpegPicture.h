@@ -3,6 +3,7 @@
 #include "pictures/Picture.h"
 #include "pictures/PictureLoadFailure.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -19,3 +20,8 @@ inline constexpr int kMaxJpegScans = 500;
 // the file cannot be opened, the data is corrupt, truncated or of an unsupported kind,
 // or memory runs out; `picture` is then empty and `failure` (if given) tells why.
 bool LoadJpegPicture(const std::string& path, Picture& picture, PictureLoadFailure* failure = nullptr);
+
+// The same for the `size` bytes of a JPEG file at `data`, with the same failures and
+// messages as the file would give (except that nothing has to be opened).
+bool DecodeJpegPicture(const std::uint8_t* data, std::size_t size, Picture& picture,
+                       PictureLoadFailure* failure = nullptr);

@@ -291,4 +291,46 @@ TEST_F(LoadJpegPictureTest, EndlessScansAreCutShort)
     EXPECT_NE(failure.message.find(std::to_string(kMaxJpegScans)), std::string::npos) << failure.message;
 }
 
+// The same bytes in memory decode to the same picture, or fail with the same message.
+TEST_F(LoadJpegPictureTest, BytesInMemoryGiveWhatTheirFileGives)
+{
+    const std::string whole = NoisyJpeg(m_folder.File("whole.jpg"));
+    const auto grey = picturetest::MakeSamples(
+        9, 5, 1, [](int x, int y, std::uint8_t* out) { *out = static_cast<std::uint8_t>(x * 20 + y); });
+    const std::string path = m_folder.File("bytes.jpg");
+    picturetest::WriteJpeg(path, 9, 5, JpegKind::Grey, grey);
+    const std::string greyFile = picturetest::ReadAll(path);
+    picturetest::WriteJpeg(path, 16, 16, JpegKind::ManyScans,
+                           picturetest::MakeSamples(
+                               16, 16, 3, [](int, int, std::uint8_t* out) { out[0] = out[1] = out[2] = 7; }));
+    const std::pair<const char*, std::string> cases[] = {
+        {"whole", whole},
+        {"grey", greyFile},
+        {"empty", ""},
+        {"only the start marker", whole.substr(0, 2)},
+        {"cut in the middle", whole.substr(0, whole.size() / 2)},
+        {"cut before the end marker", whole.substr(0, whole.size() - 2)},
+        {"huge claim", WithClaimedSize(whole, 60000, 60000)},
+        {"more rows claimed than held", WithClaimedSize(whole, 5792, 5792)},
+        {"endless scans", picturetest::ReadAll(path)},
+    };
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name);
+        picturetest::WriteAll(path, bytes);
+        Picture fromFile;
+        PictureLoadFailure fileFailure;
+        const bool fileLoads = LoadJpegPicture(path, fromFile, &fileFailure);
+        Picture fromMemory = Leftover();
+        PictureLoadFailure memoryFailure;
+        EXPECT_EQ(DecodeJpegPicture(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(),
+                                    fromMemory, &memoryFailure),
+                  fileLoads);
+        EXPECT_EQ(memoryFailure.kind, fileFailure.kind);
+        EXPECT_EQ(memoryFailure.message, fileFailure.message);
+        EXPECT_EQ(fromMemory.width, fromFile.width);
+        EXPECT_EQ(fromMemory.height, fromFile.height);
+        EXPECT_TRUE(fromMemory.rgb == fromFile.rgb);
+    }
+}
+
 } // namespace
