@@ -17,6 +17,7 @@ if(NOT _tippwerk_data_from_bin STREQUAL "../share/tippwerk")
 endif()
 
 install(TARGETS tippwerk tippwerk-data RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS tippwerk_sound LIBRARY DESTINATION ${TIPPWERK_MODULE_INSTALL_DIR})
 # The built data, not the folder as a whole: users/ of the build's installation folder
 # holds a developer's own accounts.
 foreach(sub config lessons pictures sounds help)

@@ -17,7 +17,9 @@
 #include "exercise/RemarkRandom.h"
 #include "exercise/RemarkTables.h"
 #include "exercise/TypingSession.h"
+#include "feedback/QtSoundOutput.h"
 #include "feedback/SoundFeedback.h"
+#include "feedback/SystemMidi.h"
 #include "keyboard/KeyboardLayoutSwitcher.h"
 #include "keyboard/KeyboardView.h"
 #include "resources/ProgramPaths.h"
@@ -268,7 +270,10 @@ int main(int argc, char** argv)
     CreateUser(session.profile, options.silent);
 
     AcceptingLayouts layouts;
-    SoundFeedback sounds;
+    // The sound module as the program finds it beside itself.
+    SoundFeedback sounds(
+        std::make_unique<QtSoundOutput>(QStringLiteral(TIPPWERK_INSTALL_DIR "/tippwerk-sound.so")),
+        &SystemMidi::OpenPort);
     ManualClock clock;
     RemarkTables remarks;
     RemarkRandom random(1);

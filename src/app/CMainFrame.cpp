@@ -100,6 +100,8 @@ CMainFrame::CMainFrame(const std::string& userName, bool isNewUser, Services ser
     });
     m_view->setFocusPolicy(Qt::NoFocus);
     m_view->SetPictures(ViewPictures(m_services.pictures));
+    m_view->SetWelcomeSoundPlayer(
+        [&sounds = m_services.sounds](const std::string& path) { sounds.PlayFile(path); });
     setCentralWidget(m_view);
     BuildMenu();
 

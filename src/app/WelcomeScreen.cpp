@@ -2,7 +2,6 @@
 
 #include "app/ExitCode.h"
 #include "app/PictureStore.h"
-#include "app/WelcomeSound.h"
 #include "pictures/PictureBlitter.h"
 #include "pictures/PictureMessages.h"
 #include "widgets/DialogFont.h"
@@ -147,7 +146,6 @@ void WelcomeScreen::OnInitDialog()
 {
     DialogFont::Apply(this);
     m_timer->start();
-    WelcomeSound::Play();
 }
 
 int RunWelcomeScreen(PictureStore& pictures, QWidget* parent)

@@ -1,55 +1,67 @@
 #include "feedback/QtSoundOutput.h"
 
+#include "feedback/SharedLibrary.h"
 #include "feedback/SoundCatalog.h"
 #include "feedback/ToneSynthesizer.h"
 #include "feedback/WaveFile.h"
+#include "feedback/WaveOutput.h"
 #include "resources/ProgramPaths.h"
 
-#include <QAudioDevice>
-#include <QMediaDevices>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
-#include <QSoundEffect>
-#include <QUrl>
 
-#include <memory>
 #include <utility>
-#include <vector>
 
-// The effects, created, started and destroyed on the output's thread only.
-class QtSoundOutput::Player : public QObject
+namespace {
+
+const QString kModuleName = QStringLiteral("tippwerk-sound.so");
+
+} // namespace
+
+QtSoundOutput::QtSoundOutput(QString modulePath)
+    : m_modulePath(std::move(modulePath))
+{}
+
+// The output goes before the module that holds its code.
+QtSoundOutput::~QtSoundOutput()
 {
-public:
-    void Load(const std::vector<std::pair<std::string, QString>>& files)
-    {
-        for (const auto& [name, path] : files) {
-            auto effect = std::make_unique<QSoundEffect>();
-            effect->setSource(QUrl::fromLocalFile(path));
-            m_effects[name] = std::move(effect);
-        }
-    }
+    m_output.reset();
+}
 
-    void Play(const std::string& name)
-    {
-        const auto found = m_effects.find(name);
-        if (found == m_effects.end())
-            return;
-        QSoundEffect* effect = found->second.get();
-        if (m_current && m_current != effect)
-            m_current->stop();
-        // Stopped first, so that an effect still playing starts again from its beginning.
-        effect->stop();
-        effect->play();
-        m_current = effect;
-    }
-
-private:
-    std::map<std::string, std::unique_ptr<QSoundEffect>> m_effects;
-    QSoundEffect* m_current = nullptr;
-};
-
-QtSoundOutput::QtSoundOutput()
+QString QtSoundOutput::ModulePathBeside()
 {
-    std::vector<std::pair<std::string, QString>> files;
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    const QString beside = programFolder.filePath(kModuleName);
+    if (QFileInfo(beside).isFile())
+        return beside;
+    return QDir::cleanPath(
+        programFolder.filePath(QStringLiteral(TIPPWERK_MODULE_FOLDER_FROM_PROGRAM "/") + kModuleName));
+}
+
+WaveOutput* QtSoundOutput::Output() const
+{
+    if (m_moduleTried)
+        return m_output.get();
+    m_moduleTried = true;
+    if (m_modulePath.isEmpty())
+        return nullptr;
+    m_module = SharedLibrary::Open(QFile::encodeName(m_modulePath).toStdString());
+    WaveOutputFactory* make = nullptr;
+    if (m_module && m_module->Resolve(make, kWaveOutputFactory))
+        m_output.reset(make());
+    return m_output.get();
+}
+
+void QtSoundOutput::Prepare() const
+{
+    if (m_prepared)
+        return;
+    m_prepared = true;
+    m_beepFolder = std::make_unique<QTemporaryDir>();
+    WaveOutput::Files files;
     for (const SoundCue& cue : SoundCatalog::AllSounds()) {
         QString path;
         if (cue.source == SoundCue::Source::WaveFile)
@@ -62,37 +74,15 @@ QtSoundOutput::QtSoundOutput()
             files.emplace_back(cue.fileName, path);
         }
     }
-
-    // Qt's audio backend is made on first use and stays with the thread that made it; that
-    // must be the user-interface thread, which outlives the output's own.
-    QMediaDevices::audioOutputs();
-    m_thread.setObjectName(QStringLiteral("Sound output"));
-    m_player = new Player;
-    m_player->moveToThread(&m_thread);
-    m_thread.start();
-    // Loading goes on in the background; sounds asked for meanwhile queue up behind it.
-    QMetaObject::invokeMethod(
-        m_player, [player = m_player, files] { player->Load(files); }, Qt::QueuedConnection);
+    if (WaveOutput* output = Output())
+        output->Load(files);
 }
 
-QtSoundOutput::~QtSoundOutput()
+QString QtSoundOutput::WriteBeep(const SoundCue& cue) const
 {
-    if (!m_thread.isRunning()) {
-        delete m_player;
-        return;
-    }
-    QMetaObject::invokeMethod(
-        m_player, [player = m_player] { delete player; }, Qt::BlockingQueuedConnection);
-    // Finishing the thread also deletes the sinks the effects left for later deletion.
-    m_thread.quit();
-    m_thread.wait();
-}
-
-QString QtSoundOutput::WriteBeep(const SoundCue& cue)
-{
-    if (!m_beepFolder.isValid())
+    if (!m_beepFolder->isValid())
         return {};
-    const QString path = m_beepFolder.filePath(QString::fromStdString(cue.fileName));
+    const QString path = m_beepFolder->filePath(QString::fromStdString(cue.fileName));
     const std::string bytes =
         WaveFile::Encode(ToneSynthesizer::Synthesize(cue.tones), ToneSynthesizer::kSampleRate);
     QSaveFile file(path);
@@ -105,19 +95,35 @@ QString QtSoundOutput::WriteBeep(const SoundCue& cue)
 
 void QtSoundOutput::Play(const SoundCue& cue)
 {
+    Prepare();
     if (!m_durations.contains(cue.fileName))
         return;
-    QMetaObject::invokeMethod(
-        m_player, [player = m_player, name = cue.fileName] { player->Play(name); }, Qt::QueuedConnection);
+    if (WaveOutput* output = Output())
+        output->Play(cue.fileName);
 }
 
 int QtSoundOutput::DurationMs(const SoundCue& cue) const
 {
+    Prepare();
     const auto found = m_durations.find(cue.fileName);
     return found == m_durations.end() ? 0 : found->second;
 }
 
+void QtSoundOutput::PlayFile(const std::string& path)
+{
+    const QString file = QFile::decodeName(QByteArray::fromStdString(path));
+    if (path.empty() || !QFileInfo(file).isFile())
+        return;
+    if (WaveOutput* output = Output())
+        output->PlayOnce(file);
+}
+
+bool QtSoundOutput::ModuleLoaded() const
+{
+    return m_module != nullptr;
+}
+
 QString QtSoundOutput::BeepFolder() const
 {
-    return m_beepFolder.isValid() ? m_beepFolder.path() : QString();
+    return m_beepFolder && m_beepFolder->isValid() ? m_beepFolder->path() : QString();
 }

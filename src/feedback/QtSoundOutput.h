@@ -2,22 +2,27 @@
 
 #include "feedback/SoundOutput.h"
 
+#include <QString>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <map>
+#include <memory>
 #include <string>
 
-// Plays the keystroke sounds through Qt Multimedia. Every wave file of the "sounds" folder
-// and every speaker sound (rendered into a wave file of a temporary folder) is loaded once
-// when the output is made. The effects live on a thread of their own: starting one talks to
-// the sound server, which would cost the keystroke up to milliseconds, so Play only hands
-// the name over. Without a sound device the effects stay silent; a missing or broken file
-// is silent too.
+class SharedLibrary;
+class WaveOutput;
+
+// Plays the keystroke sounds through the sound module (Qt Multimedia). Nothing happens until
+// the first sound: then the module is opened, every wave file of the "sounds" folder and
+// every speaker sound (rendered into a wave file of a temporary folder) is loaded once, and
+// from there on Play only hands the name over. Without the module or a sound device the
+// sounds stay silent; a missing or broken file is silent too.
 class QtSoundOutput : public SoundOutput
 {
 public:
-    QtSoundOutput();
+    // `modulePath`: the sound module's file; by default where the program's installation
+    // keeps it (ModulePathBeside).
+    explicit QtSoundOutput(QString modulePath = ModulePathBeside());
     ~QtSoundOutput() override;
 
     QtSoundOutput(const QtSoundOutput&) = delete;
@@ -25,18 +30,31 @@ public:
 
     void Play(const SoundCue& cue) override;
     int DurationMs(const SoundCue& cue) const override;
+    void PlayFile(const std::string& path) override;
 
-    // Where the rendered beeps lie; empty when no temporary folder could be made.
+    // Renders the beeps and loads the sounds now rather than at the first one.
+    void Prepare() const;
+    // Whether the module is open (tests, measurements).
+    bool ModuleLoaded() const;
+    // Where the rendered beeps lie; empty before Prepare or when no temporary folder could
+    // be made.
     QString BeepFolder() const;
 
+    // The module beside the running program (a build) or in its installation's library
+    // folder.
+    static QString ModulePathBeside();
+
 private:
-    class Player;
+    WaveOutput* Output() const;
+    QString WriteBeep(const SoundCue& cue) const;
 
-    QString WriteBeep(const SoundCue& cue);
-
-    QTemporaryDir m_beepFolder;
+    QString m_modulePath;
+    // Made on first use, hence mutable: asking a sound's length prepares the sounds too.
+    mutable bool m_prepared = false;
+    mutable bool m_moduleTried = false;
+    mutable std::unique_ptr<QTemporaryDir> m_beepFolder;
     // Sounds that can play, by cue file name, with their lengths.
-    std::map<std::string, int> m_durations;
-    QThread m_thread;
-    Player* m_player = nullptr; // lives on m_thread
+    mutable std::map<std::string, int> m_durations;
+    mutable std::unique_ptr<SharedLibrary> m_module;
+    mutable std::unique_ptr<WaveOutput> m_output;
 };

@@ -33,6 +33,12 @@ void SoundFeedback::PlayBadSound(int soundType)
     Request(SoundCatalog::BadSound(soundType));
 }
 
+void SoundFeedback::PlayFile(const std::string& path)
+{
+    if (m_output)
+        m_output->PlayFile(path);
+}
+
 void SoundFeedback::MidiTick(const AppSettings& settings)
 {
     m_midi.Post(MidiTickValues::From(settings));

@@ -34,6 +34,8 @@ public:
     void PlayGoodSound(int soundType) override;
     // The sound of a wrong keystroke for the sound type.
     void PlayBadSound(int soundType) override;
+    // Plays a wave file once (the greeting); a missing file is silent.
+    void PlayFile(const std::string& path);
     // One metronome tick with the MIDI values of the settings.
     void MidiTick(const AppSettings& settings) override;
 

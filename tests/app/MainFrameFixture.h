@@ -11,7 +11,9 @@
 #include "exercise/RemarkRandom.h"
 #include "exercise/RemarkTables.h"
 #include "exercise/TypingSession.h"
+#include "feedback/RecordingSoundOutput.h"
 #include "feedback/SoundFeedback.h"
+#include "feedback/SystemMidi.h"
 #include "keyboard/KeyboardLayoutSwitcher.h"
 #include "resources/ProgramPaths.h"
 #include "resources/TextCodec.h"
@@ -178,7 +180,9 @@ protected:
     std::unique_ptr<TypingSession> m_session;
     PictureStore m_pictures;
     AcceptingLayouts m_layouts;
-    SoundFeedback m_sounds;
+    // The keystroke sounds and the greeting, by name or path, in the order played.
+    std::vector<RecordingSoundOutput::Played> m_played;
+    SoundFeedback m_sounds{std::make_unique<RecordingSoundOutput>(m_played), &SystemMidi::OpenPort};
     ManualClock m_clock;
     RemarkTables m_remarks;
     RemarkRandom m_random{1};

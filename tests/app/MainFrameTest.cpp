@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QIcon>
 #include <QMenuBar>
+#include <QTest>
 #include <QTimer>
 #include <cstdlib>
 
@@ -29,6 +30,18 @@ QStringList TopLevelEntries(CMainFrame& frame)
 }
 
 } // namespace
+
+TEST_F(MainFrameFixture, TheFirstWelcomePictureGreetsOnce)
+{
+    CreateUser();
+    CMainFrame& frame = Frame();
+    QTest::qWait(20);
+    // Repainted in full at a new size: still one greeting.
+    frame.resize(1000, 760);
+    QTest::qWait(20);
+    ASSERT_EQ(m_played.size(), 1u);
+    EXPECT_TRUE(m_played[0].fileName.ends_with("/sounds/wellcome.wav")) << m_played[0].fileName;
+}
 
 TEST_F(MainFrameFixture, AnExistingUserStartsWithTheLessonChoice)
 {

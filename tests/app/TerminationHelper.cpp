@@ -44,7 +44,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Tippwerk"));
     const std::string mode = argc > 1 ? argv[1] : "";
     TerminationSignals termination;
-    QtSoundOutput sounds;
+    QtSoundOutput sounds(QStringLiteral(TIPPWERK_SOUND_MODULE));
+    sounds.Prepare();
     ClosingWindow window;
     window.asking = mode == "asking";
     if (mode == "window" || mode == "asking") {

@@ -2,17 +2,15 @@
 
 #include "app/ExitCode.h"
 #include "app/PictureStore.h"
-#include "app/WelcomeSound.h"
 #include "support/QtTestEnvironment.h"
 
-#include "support/ModalRun.h"
 #include "PictureTestFolder.h"
+#include "support/ModalRun.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPainter>
-#include <QSoundEffect>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -230,30 +228,4 @@ TEST_F(WelcomeScreenTest, DrawsThePictureStretchedAndTheVersionTextBlackOnWhite)
     EXPECT_GT(white, 200);
     EXPECT_LT(rightmostDark, 390); // "Version 4.0" fits inside the screen
     screen.reject();
-}
-
-TEST_F(WelcomeScreenTest, ShowingTheScreenStartsTheWelcomeSoundOnce)
-{
-    // The other tests run without the file: a missing sound is no failure.
-    EXPECT_EQ(WelcomeSound::Play(), nullptr);
-    ASSERT_TRUE(QDir().mkpath(m_folder.Path(QStringLiteral("sounds"))));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(TIPPWERK_SOURCE_DIR "/data/sounds/wellcome.wav"),
-                            m_folder.Path(QStringLiteral("sounds/wellcome.wav"))));
-    auto effects = [] { return qApp->findChildren<QSoundEffect*>().size(); };
-    const auto before = effects();
-
-    WelcomeScreen screen(m_store);
-    screen.show();
-    EXPECT_EQ(effects(), before + 1);
-    const QList<QSoundEffect*> started = qApp->findChildren<QSoundEffect*>();
-    EXPECT_TRUE(std::any_of(started.begin(), started.end(), [&](const QSoundEffect* effect) {
-        return effect->source() == QUrl::fromLocalFile(m_folder.Path(QStringLiteral("sounds/wellcome.wav")));
-    }));
-    screen.hide();
-    screen.show();
-    EXPECT_LE(effects(), before + 1);
-    screen.reject();
-
-    // Silent machine or not, the rest of the start goes on.
-    QTest::qWait(50);
 }

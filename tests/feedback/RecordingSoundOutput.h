@@ -26,6 +26,8 @@ public:
     }
 
     void Play(const SoundCue& cue) override { m_log.push_back({cue.fileName, m_clock.elapsed()}); }
+    // Files are logged by their path.
+    void PlayFile(const std::string& path) override { m_log.push_back({path, m_clock.elapsed()}); }
 
     int DurationMs(const SoundCue& cue) const override
     {

@@ -26,11 +26,14 @@ protected:
     void TearDown() override { ProgramPaths::SetProgramFolderForTesting({}); }
 };
 
-TEST_F(SystemOutputs, QtOutputLoadsTheSoundFilesAndRendersEveryBeep)
+TEST_F(SystemOutputs, QtOutputOpensTheModuleAtTheFirstSoundAndRendersEveryBeep)
 {
     ProgramPaths::SetProgramFolderForTesting(InstalledData);
-    QtSoundOutput output;
+    QtSoundOutput output(QStringLiteral(TIPPWERK_SOUND_MODULE));
+    EXPECT_FALSE(output.ModuleLoaded());
+    EXPECT_TRUE(output.BeepFolder().isEmpty());
     EXPECT_EQ(output.DurationMs(SoundCatalog::BadSound(0)), 200);
+    EXPECT_TRUE(output.ModuleLoaded());
     EXPECT_EQ(output.DurationMs(SoundCatalog::GoodSound(0)), 40);
     for (const SoundCue& cue : SoundCatalog::AllSounds()) {
         if (cue.source != SoundCue::Source::Tones)
@@ -43,17 +46,25 @@ TEST_F(SystemOutputs, QtOutputLoadsTheSoundFilesAndRendersEveryBeep)
     for (const SoundCue& cue : SoundCatalog::AllSounds())
         output.Play(cue);
     output.Play(SoundCue{});
+    output.PlayFile(ProgramFilePath("sounds", "wellcome.wav"));
+    output.PlayFile("/nonexistent.wav");
 }
 
-TEST_F(SystemOutputs, MissingSoundFilesAreSilent)
+TEST_F(SystemOutputs, MissingSoundFilesOrModuleAreSilent)
 {
     QTemporaryDir empty;
     ProgramPaths::SetProgramFolderForTesting(empty.path().toStdString());
-    QtSoundOutput output;
-    EXPECT_EQ(output.DurationMs(SoundCatalog::BadSound(2)), 0);
-    output.Play(SoundCatalog::BadSound(2));
-    // The beeps do not depend on the installation.
-    EXPECT_EQ(output.DurationMs(SoundCatalog::BadSound(7)), 800);
+    for (const QString& module :
+         {QStringLiteral(TIPPWERK_SOUND_MODULE), empty.filePath(QStringLiteral("none.so"))}) {
+        QtSoundOutput output(module);
+        EXPECT_EQ(output.DurationMs(SoundCatalog::BadSound(2)), 0);
+        output.Play(SoundCatalog::BadSound(2));
+        // The beeps do not depend on the installation, nor their lengths on the module.
+        EXPECT_EQ(output.DurationMs(SoundCatalog::BadSound(7)), 800);
+        output.Play(SoundCatalog::BadSound(7));
+        output.PlayFile(ProgramFilePath("sounds", "wellcome.wav"));
+        EXPECT_EQ(output.ModuleLoaded(), module.endsWith(QStringLiteral("tippwerk-sound.so")));
+    }
 }
 
 TEST_F(SystemOutputs, RtMidiGivesAPortOrNothingButNeverThrows)
