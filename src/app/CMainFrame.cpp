@@ -432,6 +432,7 @@ QRect CMainFrame::ComputeMainLayout()
         m_services.session.profile.SetSettingsLine(m_settings.ToLine());
         ShowMessageText(PictureStore::FallbackMessage(pictureSet));
     }
+    m_services.pictures.SetHandsShown(m_settings.showHands != 0);
     const int viewHeight = m_view->ComputeLayout(m_settings.showStatistics != 0, m_settings.showKeyboard != 0,
                                                  m_settings.showHands != 0);
     // The view's client height plus its frame, the menu bar and anything else around it.
@@ -564,11 +565,13 @@ void CMainFrame::OnLessonNote()
 void CMainFrame::OnSettings()
 {
     const PictureStore& pictures = m_services.pictures;
+    // Decoded for the dialog's life only.
+    const QImage smallWindow = pictures.Decoded(PictureStore::StartPicture::SmallWindow);
+    const QImage silent = pictures.Decoded(PictureStore::StartPicture::Silent);
     std::optional<AppSettings> chosen;
     Modal([&] {
-        SettingsDialog dialog(
-            m_settings, m_services.sounds, pictures.Picture(PictureStore::StartPicture::SmallWindow),
-            pictures.Picture(PictureStore::StartPicture::Silent), pictures.PictureSetNames(), this);
+        SettingsDialog dialog(m_settings, m_services.sounds, smallWindow, silent, pictures.PictureSetNames(),
+                              this);
         if (dialog.Run())
             chosen = dialog.settings();
         return 0;

@@ -65,8 +65,50 @@ bool PictureStore::LoadOtherStartPictures()
 bool PictureStore::LoadStartPicture(StartPicture slot)
 {
     QImage& picture = m_startPictures[static_cast<std::size_t>(slot)];
+    DeferredPicture& file = m_startFiles[static_cast<std::size_t>(slot)];
     picture = QImage();
-    return m_loader(ProgramFilePath(kPicturesFolder, FileName(slot)), picture);
+    file.Clear();
+    const std::string path = ProgramFilePath(kPicturesFolder, FileName(slot));
+    if (!m_loader(path, picture)) {
+        return false;
+    }
+    if (IsKeptAsFile(slot)) {
+        file.Keep(path, picture);
+        picture = QImage();
+    }
+    return true;
+}
+
+bool PictureStore::IsKeptAsFile(StartPicture slot)
+{
+    // Only the settings dialog shows them.
+    return slot == StartPicture::SmallWindow || slot == StartPicture::Silent;
+}
+
+QImage PictureStore::Decoded(StartPicture slot) const
+{
+    return IsKeptAsFile(slot) ? m_startFiles[static_cast<std::size_t>(slot)].Image() : Picture(slot);
+}
+
+void PictureStore::ShrinkWelcomeToCanvas()
+{
+    QImage& welcome = m_startPictures[static_cast<std::size_t>(StartPicture::Welcome)];
+    const QRect corner =
+        QRect(0, 0, FrameStrip::kFrameSize, FrameStrip::kFrameSize).intersected(welcome.rect());
+    if (corner != welcome.rect()) {
+        welcome = welcome.copy(corner);
+    }
+}
+
+void PictureStore::SetHandsShown(bool shown)
+{
+    m_handsShown = shown;
+    QImage& hands = m_setPictures[static_cast<std::size_t>(SetPicture::HandsBackground)];
+    if (!shown) {
+        hands = QImage();
+    } else if (hands.isNull()) {
+        hands = m_handsFile.Image();
+    }
 }
 
 bool PictureStore::LoadPictureSet(const std::string& name)
@@ -85,10 +127,21 @@ bool PictureStore::ReadPictureSet(const std::string& name)
 {
     const std::string folder = std::string(kPicturesFolder) + '/' + TextCodec::ToUtf8(name);
     for (int i = 0; i < kSetPictureCount; ++i) {
+        const auto slot = static_cast<SetPicture>(i);
         QImage& picture = m_setPictures[static_cast<std::size_t>(i)];
         picture = QImage();
-        if (!m_loader(ProgramFilePath(folder, FileName(static_cast<SetPicture>(i))), picture)) {
+        if (slot == SetPicture::HandsBackground) {
+            m_handsFile.Clear();
+        }
+        const std::string path = ProgramFilePath(folder, FileName(slot));
+        if (!m_loader(path, picture)) {
             return false;
+        }
+        if (slot == SetPicture::HandsBackground) {
+            m_handsFile.Keep(path, picture);
+            if (!m_handsShown) {
+                picture = QImage();
+            }
         }
     }
     m_loadedSetName = name;

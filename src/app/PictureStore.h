@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pictures/DeferredPicture.h"
 #include "pictures/FrameStripPainter.h"
 
 #include <QImage>
@@ -13,6 +14,11 @@
 // The application's pictures: four fixed ones from the pictures folder, loaded once at
 // start-up, and the eleven of the picture set in use (a sub-folder of pictures), replaced
 // when another set is chosen. Set names are Windows-1250 text, as in the settings line.
+//
+// Every picture is decoded when it loads, so that a missing or damaged file is reported
+// then. The pictures seldom shown are kept only as their files' bytes afterwards and
+// decoded again when needed: SmallWindow.jpg and Silent.jpg (Decoded), and HandsBG.jpg
+// while the hands are not shown (SetHandsShown).
 class PictureStore
 {
 public:
@@ -73,8 +79,21 @@ public:
     // What the user is told when the set `name` was replaced by "standard".
     static QString FallbackMessage(const std::string& name);
 
+    // The picture held decoded; null for SmallWindow and Silent, and for HandsBackground
+    // while the hands are not shown.
     const QImage& Picture(StartPicture slot) const;
     const QImage& Picture(SetPicture slot) const;
+    // Any start picture, SmallWindow and Silent decoded anew from the bytes read at
+    // start-up; null when the picture has not loaded.
+    QImage Decoded(StartPicture slot) const;
+
+    // Once the welcome screen is over, wellcome.jpg is only the status animation's first
+    // canvas: keeps just that corner, in the same slot.
+    void ShrinkWelcomeToCanvas();
+
+    // Whether the hands picture is needed: decodes it into its slot now and for every set
+    // loaded later, or frees it until it is needed again.
+    void SetHandsShown(bool shown);
 
     // `[n]` is the slot of Movie<n + 1>.jpg, for the status animation. The pointers stay
     // valid for the store's life and see every set loaded later.
@@ -93,13 +112,17 @@ public:
 
 private:
     bool LoadStartPicture(StartPicture slot);
+    static bool IsKeptAsFile(StartPicture slot);
     void FindPictureSets();
     // The loading of LoadPictureSet, whatever set is loaded now.
     bool ReadPictureSet(const std::string& name);
 
     Loader m_loader;
     std::array<QImage, kStartPictureCount> m_startPictures;
+    std::array<DeferredPicture, kStartPictureCount> m_startFiles;
     std::array<QImage, kSetPictureCount> m_setPictures;
+    DeferredPicture m_handsFile;
+    bool m_handsShown = false;
     std::string m_loadedSetName;
     std::vector<std::string> m_setNames;
 };

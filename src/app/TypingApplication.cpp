@@ -68,6 +68,7 @@ int TypingApplication::Run(int argc, char** argv)
     othersTimer.start(kOtherPicturesDelayMs);
     if (const int code = RunWelcomeScreen(pictures); code != 0)
         return code;
+    pictures.ShrinkWelcomeToCanvas();
     othersTimer.stop();
     if (!othersLoaded)
         othersLoaded = pictures.LoadOtherStartPictures();

@@ -5,6 +5,7 @@
 #include "settings/MainWindowPage.h"
 #include "settings/MetronomePage.h"
 #include "settings/SettingsDialog.h"
+#include "settings/SoundPage.h"
 #include "users/LoginDialog.h"
 #include "users/UserInfoDialog.h"
 #include "wizard/LessonEndDialog.h"
@@ -12,10 +13,13 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -144,7 +148,16 @@ TEST_F(MenuCommandsTest, SettingsOkDuringAnExerciseLaysOutAgainAndRestartsTheMet
     ASSERT_NE(metronome, nullptr);
     EXPECT_FALSE(metronome->isActive());
 
-    ChangeSettings(frame, [](SettingsDialog& dialog) {
+    // Decoded only when shown: the hands picture with the hands, the dialog's with it.
+    EXPECT_TRUE(m_pictures.Picture(PictureStore::SetPicture::HandsBackground).isNull());
+    const auto pictures = [](const QWidget* page, QSize size) {
+        const QList<QLabel*> labels = page->findChildren<QLabel*>();
+        return std::count_if(labels.begin(), labels.end(),
+                             [&](QLabel* l) { return l->pixmap().size() == size; });
+    };
+    ChangeSettings(frame, [&](SettingsDialog& dialog) {
+        EXPECT_EQ(pictures(dialog.mainWindowPage(), QSize(200, 150)), 1);
+        EXPECT_EQ(pictures(dialog.soundPage(), QSize(64, 64)), 4);
         dialog.mainWindowPage()->keyboardBox()->click();
         dialog.mainWindowPage()->handsBox()->click();
         dialog.tabs()->setCurrentIndex(SettingsDialog::kMetronomeTab);
@@ -157,6 +170,7 @@ TEST_F(MenuCommandsTest, SettingsOkDuringAnExerciseLaysOutAgainAndRestartsTheMet
     EXPECT_EQ(Profile().SettingsLine(), frame.Settings().ToLine());
     // Keyboard and hands need far more room than the text alone.
     EXPECT_GT(frame.minimumHeight(), textOnlyHeight + 50);
+    EXPECT_EQ(m_pictures.Picture(PictureStore::SetPicture::HandsBackground).size(), QSize(1400, 140));
     EXPECT_GE(frame.height(), frame.minimumHeight());
     EXPECT_TRUE(metronome->isActive());
     EXPECT_EQ(metronome->interval(), 171);

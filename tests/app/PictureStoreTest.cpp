@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -54,7 +55,7 @@ TEST(PictureStoreTest, StartPicturesLoadInTheirOrderIntoTheirSlots)
     EXPECT_EQ(loader.files, (Files{"pictures/wellcome.jpg", "pictures/SmallWindow.jpg", "pictures/Silent.jpg",
                                    "pictures/wellcome2.jpg"}));
     for (int slot = 0; slot < PictureStore::kStartPictureCount; ++slot) {
-        EXPECT_EQ(store.Picture(static_cast<StartPicture>(slot)).size(), PictureTestFolder::StartSize(slot))
+        EXPECT_EQ(store.Decoded(static_cast<StartPicture>(slot)).size(), PictureTestFolder::StartSize(slot))
             << slot;
     }
 }
@@ -71,8 +72,8 @@ TEST(PictureStoreTest, MissingStartPictureStopsTheLoadingThere)
     EXPECT_EQ(loader.files,
               (Files{"pictures/wellcome.jpg", "pictures/SmallWindow.jpg", "pictures/Silent.jpg"}));
     EXPECT_FALSE(store.Picture(StartPicture::Welcome).isNull());
-    EXPECT_FALSE(store.Picture(StartPicture::SmallWindow).isNull());
-    EXPECT_TRUE(store.Picture(StartPicture::Silent).isNull());
+    EXPECT_FALSE(store.Decoded(StartPicture::SmallWindow).isNull());
+    EXPECT_TRUE(store.Decoded(StartPicture::Silent).isNull());
     EXPECT_TRUE(store.Picture(StartPicture::SecondWelcome).isNull());
 }
 
@@ -82,6 +83,7 @@ TEST(PictureStoreTest, PictureSetLoadsOnceWhateverTheLetterCase)
     folder.AddPictureSet(QStringLiteral("standard"), kStandardSize);
     RecordingLoader loader;
     PictureStore store(loader.Loader());
+    store.SetHandsShown(true);
 
     ASSERT_TRUE(store.LoadPictureSet("standard"));
     EXPECT_EQ(loader.files, SetFiles("standard"));
@@ -124,6 +126,7 @@ TEST(PictureStoreTest, FailedSetKeepsTheNewPicturesSoFarAndTheOldName)
     folder.Remove(QStringLiteral("nacht/Movie3.jpg"));
     RecordingLoader loader;
     PictureStore store(loader.Loader());
+    store.SetHandsShown(true);
     ASSERT_TRUE(store.LoadPictureSet("standard"));
     loader.files.clear();
 
@@ -170,6 +173,7 @@ TEST(PictureStoreTest, ASetThatCannotBeLoadedGivesWayToAFreshStandardSet)
         folder.Remove(QStringLiteral("halb/Movie3.jpg"));
         RecordingLoader loader;
         PictureStore store(loader.Loader());
+        store.SetHandsShown(true);
         ASSERT_TRUE(store.LoadPictureSet("standard")); // as the welcome screen leaves it
         if (!c.standardThere) {
             folder.Remove(QStringLiteral("standard/HandsBG.jpg"));
@@ -211,6 +215,7 @@ TEST(PictureStoreTest, ShippedPicturesLoadThroughTheProgramLoader)
 {
     ProgramPaths::SetProgramFolderForTesting(TIPPWERK_INSTALL_DIR);
     PictureStore store;
+    store.SetHandsShown(true);
     ASSERT_TRUE(store.LoadStartPictures());
     EXPECT_EQ(store.Picture(StartPicture::Welcome).size(), QSize(400, 350));
     ASSERT_TRUE(store.LoadPictureSet("standard"));
@@ -220,4 +225,80 @@ TEST(PictureStoreTest, ShippedPicturesLoadThroughTheProgramLoader)
     ASSERT_TRUE(store.LoadPictureSet("nacht"));
     EXPECT_EQ(store.PictureSetNames(), (Files{"nacht", "standard"}));
     ProgramPaths::SetProgramFolderForTesting(std::string());
+}
+
+TEST(PictureStoreTest, PicturesSeldomShownAreDecodedOnlyWhenNeededFromTheFilesReadAtLoading)
+{
+    PictureTestFolder folder;
+    folder.AddStartPictures();
+    folder.AddPicture(QStringLiteral("SmallWindow.jpg"), QSize(200, 150), Qt::blue);
+    folder.AddPicture(QStringLiteral("Silent.jpg"), QSize(64, 64), Qt::red);
+    folder.AddPictureSet(QStringLiteral("standard"), kStandardSize);
+    folder.AddPictureSet(QStringLiteral("nacht"), kNightSize);
+    folder.AddPicture(QStringLiteral("standard/HandsBG.jpg"), QSize(1400, 140), Qt::green);
+    folder.AddPicture(QStringLiteral("nacht/HandsBG.jpg"), QSize(700, 70), Qt::yellow);
+    PictureStore store;
+    ASSERT_TRUE(store.LoadStartPictures());
+    ASSERT_TRUE(store.LoadPictureSet("standard"));
+    // Gone from the disk now: what was read at loading is what counts.
+    for (const char* file : {"SmallWindow.jpg", "Silent.jpg", "standard/HandsBG.jpg"}) {
+        folder.Remove(QString::fromLatin1(file));
+    }
+    EXPECT_TRUE(store.Picture(StartPicture::SmallWindow).isNull());
+    EXPECT_TRUE(store.Picture(StartPicture::Silent).isNull());
+    EXPECT_TRUE(store.Picture(SetPicture::HandsBackground).isNull());
+    EXPECT_FALSE(store.Picture(StartPicture::SecondWelcome).isNull());
+    EXPECT_FALSE(store.Picture(SetPicture::Background).isNull());
+
+    struct Case
+    {
+        const char* what;
+        std::function<QImage()> image;
+        QSize size;
+        QColor colour;
+    };
+    const auto hands = [&] { return store.Picture(SetPicture::HandsBackground); };
+    const Case cases[] = {
+        {"small window", [&] { return store.Decoded(StartPicture::SmallWindow); }, QSize(200, 150), Qt::blue},
+        {"silent", [&] { return store.Decoded(StartPicture::Silent); }, QSize(64, 64), Qt::red},
+        {"hands shown", [&] { return store.SetHandsShown(true), hands(); }, QSize(1400, 140), Qt::green},
+        {"another set, hands shown", [&] { return store.LoadPictureSet("nacht"), hands(); }, QSize(700, 70),
+         Qt::yellow},
+        {"hands hidden", [&] { return store.SetHandsShown(false), hands(); }, QSize(0, 0), QColor()},
+        {"hands shown again", [&] { return store.SetHandsShown(true), hands(); }, QSize(700, 70), Qt::yellow},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QImage image = c.image();
+        ASSERT_EQ(image.size(), c.size);
+        if (!image.isNull()) {
+            const QColor got = image.pixelColor(image.width() / 2, image.height() / 2);
+            EXPECT_NEAR(got.red(), c.colour.red(), 4);
+            EXPECT_NEAR(got.green(), c.colour.green(), 4);
+            EXPECT_NEAR(got.blue(), c.colour.blue(), 4);
+        }
+    }
+}
+
+TEST(PictureStoreTest, AfterTheWelcomeScreenOnlyTheCanvasCornerOfTheWelcomePictureStays)
+{
+    const std::pair<QSize, QSize> cases[] = {
+        {QSize(400, 350), QSize(50, 50)},
+        {QSize(60, 20), QSize(50, 20)},
+        {QSize(40, 30), QSize(40, 30)},
+    };
+    for (const auto& [size, corner] : cases) {
+        SCOPED_TRACE(size.width());
+        PictureTestFolder folder;
+        folder.AddPicture(QStringLiteral("wellcome.jpg"), size, Qt::darkCyan);
+        PictureStore store;
+        ASSERT_TRUE(store.LoadWelcomePicture());
+        const QImage whole = store.Picture(StartPicture::Welcome);
+        const QImage* slot = &store.Picture(StartPicture::Welcome);
+
+        store.ShrinkWelcomeToCanvas();
+        EXPECT_EQ(&store.Picture(StartPicture::Welcome), slot); // the animation holds the slot
+        EXPECT_EQ(slot->size(), corner);
+        EXPECT_EQ(*slot, whole.copy(QRect(QPoint(0, 0), corner)));
+    }
 }
