@@ -17,7 +17,7 @@
 #include "exercise/RemarkRandom.h"
 #include "exercise/RemarkTables.h"
 #include "exercise/TypingSession.h"
-#include "feedback/QtSoundOutput.h"
+#include "feedback/ModuleSoundOutput.h"
 #include "feedback/SoundFeedback.h"
 #include "feedback/SystemMidi.h"
 #include "keyboard/KeyboardLayoutSwitcher.h"
@@ -272,7 +272,7 @@ int main(int argc, char** argv)
     AcceptingLayouts layouts;
     // The sound module as the program finds it beside itself.
     SoundFeedback sounds(
-        std::make_unique<QtSoundOutput>(QStringLiteral(TIPPWERK_INSTALL_DIR "/tippwerk-sound.so")),
+        std::make_unique<ModuleSoundOutput>(QStringLiteral(TIPPWERK_INSTALL_DIR "/tippwerk-sound.so")),
         &SystemMidi::OpenPort);
     ManualClock clock;
     RemarkTables remarks;

@@ -1,14 +1,14 @@
 #include "feedback/SoundFeedback.h"
 
 #include "feedback/MidiTickValues.h"
-#include "feedback/QtSoundOutput.h"
+#include "feedback/ModuleSoundOutput.h"
 #include "feedback/SoundCatalog.h"
 #include "feedback/SystemMidi.h"
 
 #include <algorithm>
 
 SoundFeedback::SoundFeedback()
-    : SoundFeedback(std::make_unique<QtSoundOutput>(), &SystemMidi::OpenPort)
+    : SoundFeedback(std::make_unique<ModuleSoundOutput>(), &SystemMidi::OpenPort)
 {}
 
 SoundFeedback::SoundFeedback(std::unique_ptr<SoundOutput> output, MidiTicker::PortOpener midiOpener)

@@ -20,7 +20,7 @@
 class SoundFeedback : public ExerciseSounds
 {
 public:
-    // The system's outputs: Qt Multimedia for waves and beeps, MIDI or FluidSynth for ticks.
+    // The system's outputs: the sound module for waves and beeps, MIDI or FluidSynth for ticks.
     SoundFeedback();
     // Given outputs (tests, or a host without sound). A null output plays no keystroke
     // sounds; an empty opener leaves the metronome silent.

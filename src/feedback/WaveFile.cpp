@@ -47,11 +47,24 @@ std::string WaveFile::Encode(const std::vector<std::int16_t>& samples, int sampl
     return out;
 }
 
-int WaveFile::DurationMs(const std::string& path)
+namespace {
+
+struct Chunks
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return -1;
+    // The "fmt " chunk's first 16 bytes.
+    std::uint32_t formatTag = 0;
+    std::uint32_t channels = 0;
+    std::uint32_t sampleRate = 0;
+    std::uint32_t byteRate = 0;
+    std::uint32_t bitsPerSample = 0;
+    // The data chunk as far as the file holds it.
+    std::streamoff dataAt = 0;
+    std::streamoff dataBytes = 0;
+};
+
+// Walks the chunks up to the data chunk, which must follow the format chunk.
+std::optional<Chunks> FindChunks(std::ifstream& file)
+{
     file.seekg(0, std::ios::end);
     const std::streamoff fileSize = file.tellg();
     file.seekg(0);
@@ -59,30 +72,72 @@ int WaveFile::DurationMs(const std::string& path)
     char header[12];
     if (!file.read(header, sizeof header) || std::string(header, 4) != "RIFF" ||
         std::string(header + 8, 4) != "WAVE")
-        return -1;
+        return std::nullopt;
 
-    std::uint32_t byteRate = 0;
+    Chunks chunks;
+    bool haveFormat = false;
     std::streamoff at = 12;
     for (int chunk = 0; chunk < kMaxChunks && at + 8 <= fileSize; ++chunk) {
         char chunkHeader[8];
         file.seekg(at);
         if (!file.read(chunkHeader, sizeof chunkHeader))
-            return -1;
+            return std::nullopt;
         const std::string id(chunkHeader, 4);
         const std::streamoff size = GetLe(chunkHeader + 4, 4);
         const std::streamoff body = at + 8;
         if (id == "fmt ") {
             char format[16];
             if (size < 16 || !file.read(format, sizeof format))
-                return -1;
-            byteRate = GetLe(format + 8, 4);
+                return std::nullopt;
+            chunks.formatTag = GetLe(format, 2);
+            chunks.channels = GetLe(format + 2, 2);
+            chunks.sampleRate = GetLe(format + 4, 4);
+            chunks.byteRate = GetLe(format + 8, 4);
+            chunks.bitsPerSample = GetLe(format + 14, 2);
+            haveFormat = true;
         } else if (id == "data") {
-            if (byteRate == 0)
-                return -1;
-            const std::streamoff present = std::min(size, fileSize - body);
-            return static_cast<int>(std::min<std::streamoff>(present * 1000 / byteRate, INT_MAX));
+            if (!haveFormat || chunks.byteRate == 0)
+                return std::nullopt;
+            chunks.dataAt = body;
+            chunks.dataBytes = std::min(size, fileSize - body);
+            return chunks;
         }
         at = body + size + (size & 1); // chunks are padded to even lengths
     }
-    return -1;
+    return std::nullopt;
+}
+
+} // namespace
+
+int WaveFile::DurationMs(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return -1;
+    const std::optional<Chunks> chunks = FindChunks(file);
+    if (!chunks)
+        return -1;
+    return static_cast<int>(std::min<std::streamoff>(chunks->dataBytes * 1000 / chunks->byteRate, INT_MAX));
+}
+
+std::optional<WaveFile::Pcm> WaveFile::ReadPcm(const std::string& path)
+{
+    constexpr std::streamoff kMaxSampleBytes = 16 << 20;
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return std::nullopt;
+    const std::optional<Chunks> chunks = FindChunks(file);
+    if (!chunks || chunks->formatTag != 1 || chunks->bitsPerSample != 16 || chunks->channels < 1 ||
+        chunks->channels > 2 || chunks->sampleRate < 1000 || chunks->sampleRate > 192000 ||
+        chunks->dataBytes > kMaxSampleBytes)
+        return std::nullopt;
+    const std::streamoff frameBytes = 2 * static_cast<std::streamoff>(chunks->channels);
+    Pcm pcm;
+    pcm.sampleRate = static_cast<int>(chunks->sampleRate);
+    pcm.channels = static_cast<int>(chunks->channels);
+    pcm.samples.resize(static_cast<std::size_t>(chunks->dataBytes / frameBytes * frameBytes));
+    file.seekg(chunks->dataAt);
+    if (!file.read(pcm.samples.data(), static_cast<std::streamsize>(pcm.samples.size())))
+        return std::nullopt;
+    return pcm;
 }

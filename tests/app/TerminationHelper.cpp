@@ -4,7 +4,7 @@
 // with the beep folder, "asking" when it waits, and at the end whether the window closed.
 
 #include "app/TerminationSignals.h"
-#include "feedback/QtSoundOutput.h"
+#include "feedback/ModuleSoundOutput.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -44,7 +44,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Tippwerk"));
     const std::string mode = argc > 1 ? argv[1] : "";
     TerminationSignals termination;
-    QtSoundOutput sounds(QStringLiteral(TIPPWERK_SOUND_MODULE));
+    ModuleSoundOutput sounds(QStringLiteral(TIPPWERK_SOUND_MODULE));
     sounds.Prepare();
     ClosingWindow window;
     window.asking = mode == "asking";

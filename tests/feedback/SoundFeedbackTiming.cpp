@@ -1,8 +1,8 @@
-// How long the keystroke path spends in the sound calls with the real outputs (Qt
-// Multimedia, RtMidi/FluidSynth), and how long preparing them takes. Prints figures only.
+// How long the keystroke path spends in the sound calls with the real outputs (the sound
+// module, RtMidi/FluidSynth), and how long preparing them takes. Prints figures only.
 // The program folder is the first argument, else the source tree's data.
 
-#include "feedback/QtSoundOutput.h"
+#include "feedback/ModuleSoundOutput.h"
 #include "feedback/SoundFeedback.h"
 #include "feedback/SystemMidi.h"
 #include "resources/ProgramPaths.h"
@@ -76,7 +76,7 @@ int main(int argc, char** argv)
 
     QElapsedTimer clock;
     clock.start();
-    SoundFeedback feedback(std::make_unique<QtSoundOutput>(QStringLiteral(TIPPWERK_SOUND_MODULE)),
+    SoundFeedback feedback(std::make_unique<ModuleSoundOutput>(QStringLiteral(TIPPWERK_SOUND_MODULE)),
                            &SystemMidi::OpenPort);
     std::printf("%-24s %8.2f ms\n", "construction", static_cast<double>(clock.nsecsElapsed()) / 1e6);
     clock.restart();

@@ -2,7 +2,7 @@
 // server: everything must load, stay silent where it cannot play, and never fail.
 
 #include "feedback/FluidSynthPort.h"
-#include "feedback/QtSoundOutput.h"
+#include "feedback/ModuleSoundOutput.h"
 #include "feedback/RtMidiPort.h"
 #include "feedback/SoundCatalog.h"
 #include "feedback/SoundFeedback.h"
@@ -29,7 +29,7 @@ protected:
 TEST_F(SystemOutputs, QtOutputOpensTheModuleAtTheFirstSoundAndRendersEveryBeep)
 {
     ProgramPaths::SetProgramFolderForTesting(InstalledData);
-    QtSoundOutput output(QStringLiteral(TIPPWERK_SOUND_MODULE));
+    ModuleSoundOutput output(QStringLiteral(TIPPWERK_SOUND_MODULE));
     EXPECT_FALSE(output.ModuleLoaded());
     EXPECT_TRUE(output.BeepFolder().isEmpty());
     EXPECT_EQ(output.DurationMs(SoundCatalog::BadSound(0)), 200);
@@ -56,7 +56,7 @@ TEST_F(SystemOutputs, MissingSoundFilesOrModuleAreSilent)
     ProgramPaths::SetProgramFolderForTesting(empty.path().toStdString());
     for (const QString& module :
          {QStringLiteral(TIPPWERK_SOUND_MODULE), empty.filePath(QStringLiteral("none.so"))}) {
-        QtSoundOutput output(module);
+        ModuleSoundOutput output(module);
         EXPECT_EQ(output.DurationMs(SoundCatalog::BadSound(2)), 0);
         output.Play(SoundCatalog::BadSound(2));
         // The beeps do not depend on the installation, nor their lengths on the module.

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <unistd.h>
 
@@ -112,6 +113,42 @@ TEST_F(WaveFileTest, BrokenFilesGiveMinusOneAndTruncatedDataCountsWhatIsThere)
         300);
     // A chunk size that points past the end stops the walk.
     EXPECT_EQ(WaveFile::DurationMs(Write(Riff(fmt + Chunk("junk", "", 0x7FFFFFFF)))), -1);
+}
+
+TEST_F(WaveFileTest, ReadPcmGivesTheSamplesOf16BitFilesOnly)
+{
+    const std::vector<std::int16_t> samples = {0, 1000, -1000, 32767, -32768};
+    const std::optional<WaveFile::Pcm> own = WaveFile::ReadPcm(Write(WaveFile::Encode(samples, 44100)));
+    ASSERT_TRUE(own);
+    EXPECT_EQ(own->sampleRate, 44100);
+    EXPECT_EQ(own->channels, 1);
+    EXPECT_EQ(own->samples, WaveFile::Encode(samples, 44100).substr(44));
+
+    const auto format = [](int tag, int channels, int bits) {
+        return LeBytes(tag, 2) + LeBytes(channels, 2) + LeBytes(22050, 4) +
+               LeBytes(22050 * channels * bits / 8, 4) + LeBytes(channels * bits / 8, 2) + LeBytes(bits, 2);
+    };
+    struct Case
+    {
+        std::string file;
+        int samplesRead; // -1: refused
+    };
+    const Case cases[] = {
+        {Riff(Chunk("fmt ", format(1, 2, 16)) + Chunk("data", std::string(8, 'x'))), 8},
+        // Only whole frames of what the file holds.
+        {Riff(Chunk("fmt ", format(1, 2, 16))) + "data" + LeBytes(1000, 4) + std::string(7, 'x'), 4},
+        {Riff(Chunk("fmt ", format(1, 1, 8)) + Chunk("data", "xxxx")), -1},
+        {Riff(Chunk("fmt ", format(3, 1, 16)) + Chunk("data", "xxxx")), -1}, // floating point
+        {Riff(Chunk("fmt ", format(1, 6, 16)) + Chunk("data", "xxxx")), -1},
+        {Riff(Chunk("data", "xxxx")), -1},
+        {"not a wave file", -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.samplesRead);
+        const std::optional<WaveFile::Pcm> pcm = WaveFile::ReadPcm(Write(c.file));
+        EXPECT_EQ(pcm ? static_cast<int>(pcm->samples.size()) : -1, c.samplesRead);
+    }
+    EXPECT_FALSE(WaveFile::ReadPcm("/nonexistent/x.wav"));
 }
 
 } // namespace

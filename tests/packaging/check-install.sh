@@ -37,12 +37,13 @@ grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" || fail "the deskto
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$prefix/share/metainfo/$id.metainfo.xml" ||
     fail "the metainfo launches another desktop entry"
 
-# Qt Multimedia is the sound module's, opened at the first sound, never the program's.
+# The sound server's client is the sound module's, opened at the first sound, never the
+# program's.
 module=$(find "$prefix" -path "*/lib*/tippwerk/tippwerk-sound.so")
 [ -n "$module" ] || fail "the sound module is not installed in a library folder"
 if command -v readelf >/dev/null; then
-    readelf -d "$prefix/bin/tippwerk" | grep -q Multimedia && fail "the program links Qt Multimedia"
-    [ -z "$module" ] || readelf -d "$module" | grep -q Multimedia || fail "the sound module lacks Qt Multimedia"
+    readelf -d "$prefix/bin/tippwerk" | grep -q -e libpulse -e Multimedia && fail "the program links a sound library"
+    [ -z "$module" ] || readelf -d "$module" | grep -q libpulse || fail "the sound module lacks libpulse"
 fi
 
 # The installed data tool finds its data as ../share/tippwerk, without TIPPWERK_HOME.

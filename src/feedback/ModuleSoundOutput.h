@@ -12,21 +12,21 @@
 class SharedLibrary;
 class WaveOutput;
 
-// Plays the keystroke sounds through the sound module (Qt Multimedia). Nothing happens until
+// Plays the keystroke sounds through the sound module (the sound server). Nothing happens until
 // the first sound: then the module is opened, every wave file of the "sounds" folder and
 // every speaker sound (rendered into a wave file of a temporary folder) is loaded once, and
 // from there on Play only hands the name over. Without the module or a sound device the
 // sounds stay silent; a missing or broken file is silent too.
-class QtSoundOutput : public SoundOutput
+class ModuleSoundOutput : public SoundOutput
 {
 public:
     // `modulePath`: the sound module's file; by default where the program's installation
     // keeps it (ModulePathBeside).
-    explicit QtSoundOutput(QString modulePath = ModulePathBeside());
-    ~QtSoundOutput() override;
+    explicit ModuleSoundOutput(QString modulePath = ModulePathBeside());
+    ~ModuleSoundOutput() override;
 
-    QtSoundOutput(const QtSoundOutput&) = delete;
-    QtSoundOutput& operator=(const QtSoundOutput&) = delete;
+    ModuleSoundOutput(const ModuleSoundOutput&) = delete;
+    ModuleSoundOutput& operator=(const ModuleSoundOutput&) = delete;
 
     void Play(const SoundCue& cue) override;
     int DurationMs(const SoundCue& cue) const override;

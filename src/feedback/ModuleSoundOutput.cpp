@@ -1,4 +1,4 @@
-#include "feedback/QtSoundOutput.h"
+#include "feedback/ModuleSoundOutput.h"
 
 #include "feedback/SharedLibrary.h"
 #include "feedback/SoundCatalog.h"
@@ -21,17 +21,17 @@ const QString kModuleName = QStringLiteral("tippwerk-sound.so");
 
 } // namespace
 
-QtSoundOutput::QtSoundOutput(QString modulePath)
+ModuleSoundOutput::ModuleSoundOutput(QString modulePath)
     : m_modulePath(std::move(modulePath))
 {}
 
 // The output goes before the module that holds its code.
-QtSoundOutput::~QtSoundOutput()
+ModuleSoundOutput::~ModuleSoundOutput()
 {
     m_output.reset();
 }
 
-QString QtSoundOutput::ModulePathBeside()
+QString ModuleSoundOutput::ModulePathBeside()
 {
     const QDir programFolder(QCoreApplication::applicationDirPath());
     const QString beside = programFolder.filePath(kModuleName);
@@ -41,7 +41,7 @@ QString QtSoundOutput::ModulePathBeside()
         programFolder.filePath(QStringLiteral(TIPPWERK_MODULE_FOLDER_FROM_PROGRAM "/") + kModuleName));
 }
 
-WaveOutput* QtSoundOutput::Output() const
+WaveOutput* ModuleSoundOutput::Output() const
 {
     if (m_moduleTried)
         return m_output.get();
@@ -55,7 +55,7 @@ WaveOutput* QtSoundOutput::Output() const
     return m_output.get();
 }
 
-void QtSoundOutput::Prepare() const
+void ModuleSoundOutput::Prepare() const
 {
     if (m_prepared)
         return;
@@ -71,14 +71,14 @@ void QtSoundOutput::Prepare() const
         const int durationMs = path.isEmpty() ? -1 : WaveFile::DurationMs(path.toStdString());
         if (durationMs > 0) {
             m_durations[cue.fileName] = durationMs;
-            files.emplace_back(cue.fileName, path);
+            files.emplace_back(cue.fileName, QFile::encodeName(path).toStdString());
         }
     }
     if (WaveOutput* output = Output())
         output->Load(files);
 }
 
-QString QtSoundOutput::WriteBeep(const SoundCue& cue) const
+QString ModuleSoundOutput::WriteBeep(const SoundCue& cue) const
 {
     if (!m_beepFolder->isValid())
         return {};
@@ -93,7 +93,7 @@ QString QtSoundOutput::WriteBeep(const SoundCue& cue) const
     return path;
 }
 
-void QtSoundOutput::Play(const SoundCue& cue)
+void ModuleSoundOutput::Play(const SoundCue& cue)
 {
     Prepare();
     if (!m_durations.contains(cue.fileName))
@@ -102,28 +102,28 @@ void QtSoundOutput::Play(const SoundCue& cue)
         output->Play(cue.fileName);
 }
 
-int QtSoundOutput::DurationMs(const SoundCue& cue) const
+int ModuleSoundOutput::DurationMs(const SoundCue& cue) const
 {
     Prepare();
     const auto found = m_durations.find(cue.fileName);
     return found == m_durations.end() ? 0 : found->second;
 }
 
-void QtSoundOutput::PlayFile(const std::string& path)
+void ModuleSoundOutput::PlayFile(const std::string& path)
 {
     const QString file = QFile::decodeName(QByteArray::fromStdString(path));
     if (path.empty() || !QFileInfo(file).isFile())
         return;
     if (WaveOutput* output = Output())
-        output->PlayOnce(file);
+        output->PlayOnce(path);
 }
 
-bool QtSoundOutput::ModuleLoaded() const
+bool ModuleSoundOutput::ModuleLoaded() const
 {
     return m_module != nullptr;
 }
 
-QString QtSoundOutput::BeepFolder() const
+QString ModuleSoundOutput::BeepFolder() const
 {
     return m_beepFolder && m_beepFolder->isValid() ? m_beepFolder->path() : QString();
 }
