@@ -1,6 +1,8 @@
 #include "app/ProgramIcon.h"
 
 #include <QIcon>
+#include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 
@@ -35,10 +37,15 @@ QIcon ProgramIcon::Create()
 
 QIcon ProgramIcon::Load()
 {
+    // Read as PNG and nothing else: guessing the format asks every image plugin about the
+    // file, and so loads them all into the process at start.
     QIcon icon;
     for (const int size : {16, 22, 24, 32, 48, 64, 128}) {
-        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/org.tippwerk.Tippwerk.png").arg(size),
-                     QSize(size, size));
+        QImageReader reader(QStringLiteral(":/icons/%1x%1/apps/org.tippwerk.Tippwerk.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        const QImage image = reader.read();
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
 }

@@ -1,5 +1,8 @@
 #include "users/LoginDialog.h"
 
+#include "pictures/LoadJpegPicture.h"
+#include "pictures/PictureImage.h"
+
 #include "resources/ProgramPaths.h"
 #include "settings/AppSettings.h"
 #include "users/DisketteFolder.h"
@@ -16,7 +19,6 @@
 #include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -80,12 +82,16 @@ QPixmap LoadLoginPicture()
     const std::string path = ProgramFilePath("pictures", "Login.jpg");
     if (path.empty())
         return {};
-    QImageReader reader(QString::fromStdString(path));
+    // The program's own JPEG reader, like every other picture: Qt's would bring its image
+    // plugins into the process.
+    Picture picture;
+    if (!LoadJpegPicture(path, picture))
+        return {};
+    QImage image = PictureImage::FromPicture(picture);
     const QSize box(kPictureWidth, kPictureHeight);
-    const QSize size = reader.size();
-    if (size.isValid() && (size.width() > box.width() || size.height() > box.height()))
-        reader.setScaledSize(size.scaled(box, Qt::KeepAspectRatio));
-    return QPixmap::fromImage(reader.read());
+    if (image.width() > box.width() || image.height() > box.height())
+        image = image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return QPixmap::fromImage(image);
 }
 
 QLabel* MakeLabel(const char* text, QWidget* parent)
