@@ -116,6 +116,9 @@ void ModuleSoundOutput::PlayFile(const std::string& path)
         return;
     if (WaveOutput* output = Output())
         output->PlayOnce(path);
+    // The greeting comes before the first keystroke: the keystroke sounds are made ready
+    // now rather than on that keystroke.
+    Prepare();
 }
 
 bool ModuleSoundOutput::ModuleLoaded() const

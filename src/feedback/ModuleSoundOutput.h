@@ -13,9 +13,9 @@ class SharedLibrary;
 class WaveOutput;
 
 // Plays the keystroke sounds through the sound module (the sound server). Nothing happens until
-// the first sound: then the module is opened, every wave file of the "sounds" folder and
-// every speaker sound (rendered into a wave file of a temporary folder) is loaded once, and
-// from there on Play only hands the name over. Without the module or a sound device the
+// the first sound or the greeting: then the module is opened, every wave file of the
+// "sounds" folder and every speaker sound (rendered into a wave file of a temporary folder)
+// is loaded once, and from there on Play only hands the name over. Without the module or a sound device the
 // sounds stay silent; a missing or broken file is silent too.
 class ModuleSoundOutput : public SoundOutput
 {

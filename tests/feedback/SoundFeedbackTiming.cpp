@@ -80,8 +80,12 @@ int main(int argc, char** argv)
                            &SystemMidi::OpenPort);
     std::printf("%-24s %8.2f ms\n", "construction", static_cast<double>(clock.nsecsElapsed()) / 1e6);
     clock.restart();
+    feedback.PlayFile(ProgramFilePath("sounds", "wellcome.wav"));
+    std::printf("%-24s %8.2f ms\n", "greeting (module, sounds)",
+                static_cast<double>(clock.nsecsElapsed()) / 1e6);
+    clock.restart();
     feedback.PlayGoodSound(0);
-    std::printf("%-24s %8.2f ms\n", "first sound (module)", static_cast<double>(clock.nsecsElapsed()) / 1e6);
+    std::printf("%-24s %8.2f ms\n", "first keystroke sound", static_cast<double>(clock.nsecsElapsed()) / 1e6);
 
     Report({"PlayGoodSound(0) wave", [&] { feedback.PlayGoodSound(0); }, 100, 100});
     Report({"PlayGoodSound(7) beep", [&] { feedback.PlayGoodSound(7); }, 50, 60});
