@@ -8,8 +8,8 @@
 runs=${RUNS:-3}
 panes=${PANES:-default}
 source "$(dirname "$0")/../xvfb_session.sh"
-# CPU time of all threads of a process in nanoseconds.
-cpu_ticks() { cat /proc/"$1"/task/*/schedstat | awk '{s += $1} END {printf "%d", s}'; }
+# CPU time of all threads of a process in nanoseconds (not %d: mawk stops it at 2^31, 2.1 s).
+cpu_ticks() { cat /proc/"$1"/task/*/schedstat | awk '{s += $1} END {printf "%.0f", s}'; }
 # Context switches of all threads: each is a wake-up or a preemption.
 switches() { cat /proc/"$1"/task/*/status | awk '/ctxt_switches/ {s += $2} END {print s}'; }
 
